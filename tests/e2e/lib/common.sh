@@ -1,0 +1,67 @@
+# Shared helpers for the end-to-end scripts. Each script runs itself again
+# under a private virtual display (see run_headless) and then drives the real
+# game from outside, as a player would, through xdotool.
+set -u
+
+: "${TAVIR_BIN:?TAVIR_BIN must name the tavir executable}"
+: "${TAVIR_DATA_DIR:?TAVIR_DATA_DIR must name the asset folder}"
+: "${HEADLESS_RUN:?HEADLESS_RUN must name the headless runner}"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# run_headless "$0" "$@": re-enter the calling script under its own display.
+run_headless() {
+    local script=$1; shift
+    if [ -z "${TAVIR_UNDER_DISPLAY:-}" ]; then
+        TAVIR_UNDER_DISPLAY=1 exec bash "$HEADLESS_RUN" -t "${E2E_LIMIT:-240}" -- bash "$script" "$@"
+    fi
+}
+
+# A fresh working folder for one run.
+make_workdir() {
+    local dir
+    dir=$(mktemp -d -t tavir-e2e.XXXXXX)
+    echo "$dir"
+}
+
+# start_game LOGPREFIX [DIR]: start the game in DIR (default: the asset folder)
+# with its output in LOGPREFIX.out and LOGPREFIX.err. Sets GAME_PID.
+start_game() {
+    local log=$1 dir=${2:-$TAVIR_DATA_DIR}
+    (cd "$dir" && exec "$TAVIR_BIN" >"$log.out" 2>"$log.err") &
+    GAME_PID=$!
+}
+
+# Waits until the game's window exists (up to SECONDS, default 60).
+wait_for_window() {
+    local limit=${1:-60} i
+    for i in $(seq $((limit * 10))); do
+        if xdotool search --name '^Tavir$' >/dev/null 2>&1; then return 0; fi
+        kill -0 "$GAME_PID" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# wait_for_exit SECONDS: waits for the game to end; sets GAME_STATUS.
+wait_for_exit() {
+    local limit=$1 i
+    for i in $(seq $((limit * 10))); do
+        if ! kill -0 "$GAME_PID" 2>/dev/null; then
+            wait "$GAME_PID"
+            GAME_STATUS=$?
+            return 0
+        fi
+        sleep 0.1
+    done
+    kill -KILL "$GAME_PID" 2>/dev/null
+    wait "$GAME_PID" 2>/dev/null
+    GAME_STATUS=124
+    return 1
+}
+
+# screenshot FILE.png: the whole virtual screen.
+screenshot() { import -display "$DISPLAY" -window root "$1"; }
+
+# Number of distinct colours in a picture (1 means blank).
+colour_count() { convert "$1" -format '%k' info:; }
