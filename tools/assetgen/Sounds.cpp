@@ -1,0 +1,4 @@
+#include "AssetWriter.h"
+#include "Generators.h"
+
+void generateSounds(AssetWriter&) {}
