@@ -1,0 +1,17 @@
+#include "Object/Character/Character.h"
+
+Character::Character() {}
+
+Character::~Character() {}
+
+Vector3D Character::getUp() { return up; }
+
+Vector3D Character::getCenter() { return center; }
+
+void Character::setUp(Vector3D up) { this->up = up; }
+
+void Character::setCenter(Vector3D center) { this->center = center; }
+
+Vector3D Character::getViewDirection() { return center.subtract(&position); }
+
+bool Character::isHeightMap() { return false; }

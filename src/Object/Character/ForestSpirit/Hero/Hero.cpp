@@ -1,0 +1,5 @@
+#include "Object/Character/ForestSpirit/Hero/Hero.h"
+
+Hero::Hero() {}
+
+Hero::~Hero() {}
