@@ -107,10 +107,13 @@ int Polygon3D::classifyByPlane(Plane3D* plane) {
     int front = 0, back = 0;
     for (Vertex* vertex : vertices) {
         Vector3D& p = vertex->position;
-        int s = (int)((double)plane->a * p.x + (double)plane->b * p.y + (double)plane->c * p.z + plane->d);
-        if (s > 0) {
+        double s = (double)plane->a * p.x + (double)plane->b * p.y + (double)plane->c * p.z + plane->d;
+        // The value truncated toward zero decides, so |s| < 1 counts as on the
+        // plane. Compared, not converted: a NaN or huge value must not reach
+        // an int.
+        if (s >= 1.0) {
             ++front;
-        } else if (s < 0) {
+        } else if (s <= -1.0) {
             ++back;
         }
     }

@@ -1,0 +1,7 @@
+#include "Octree/OctreeObject.h"
+
+OctreeObject::OctreeObject() {}
+
+OctreeObject::~OctreeObject() {}
+
+void OctreeObject::draw() {}
