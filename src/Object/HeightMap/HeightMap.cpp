@@ -1,0 +1,313 @@
+#include "Object/HeightMap/HeightMap.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const float SKIRT_BOTTOM = -10.0f;
+const float MAX_GENTLE_SPREAD = 3.0f;
+
+enum { P, Q, R, S };
+
+// The two triangles of a cell, as corner indices.
+const int SPLIT_ALONG_QS[2][3] = {{P, Q, S}, {S, Q, R}};
+const int SPLIT_ALONG_PR[2][3] = {{S, P, R}, {P, Q, R}};
+
+// The terrain is built during start-up, before the window opens; a broken
+// file there is fatal, reported in one line.
+[[noreturn]] void failToLoad(const char* path, const char* problem) {
+    std::fprintf(stderr, "Height map \"%s\": %s\n", path, problem);
+    std::fflush(stderr);
+    std::exit(1);
+}
+
+}  // namespace
+
+HeightMap::HeightMap(const char* path, int size, TexturesMeshes* texMesh, Texture* miniMapTexture)
+    : worldType(GRASS_WORLD), size(size), texMesh(texMesh), miniMapTexture(miniMapTexture) {
+    assert(texMesh);
+    assert(miniMapTexture);
+
+    SDL_RWops* file = SDL_RWFromFile(path, "rb");
+    if (file == nullptr) {
+        failToLoad(path, "cannot be opened");
+    }
+    SDL_Surface* image = SDL_LoadBMP_RW(file, 1);
+    if (image == nullptr) {
+        char problem[300];
+        std::snprintf(problem, sizeof problem, "is not a readable BMP image (%s)", SDL_GetError());
+        failToLoad(path, problem);
+    }
+    if (image->format->BitsPerPixel != 8) {
+        char problem[100];
+        std::snprintf(problem, sizeof problem, "is not an 8-bit image (it has %d bits per pixel)",
+                      image->format->BitsPerPixel);
+        SDL_FreeSurface(image);
+        failToLoad(path, problem);
+    }
+    if (image->w < size || image->h < size) {
+        char problem[150];
+        std::snprintf(problem, sizeof problem, "is %d x %d pixels, smaller than the %d x %d samples needed",
+                      image->w, image->h, size, size);
+        SDL_FreeSurface(image);
+        failToLoad(path, problem);
+    }
+
+    heights.assign((size_t)std::max(size, 0) * std::max(size, 0), UNDEFINED_HEIGHT);
+    SDL_LockSurface(image);
+    const Uint8* pixels = (const Uint8*)image->pixels;
+    for (int i = 0; i < size; ++i) {
+        for (int j = 0; j < size; ++j) {
+            Uint8 byte = pixels[i + image->pitch * j];
+            heights[(size_t)i * size + j] = byte == 0 ? UNDEFINED_HEIGHT : (float)(byte / 5);
+        }
+    }
+    SDL_UnlockSurface(image);
+    SDL_FreeSurface(image);
+
+    for (int i = 0; i < size - 1; ++i) {
+        for (int j = 0; j < size - 1; ++j) {
+            addCell(i, j);
+        }
+    }
+    steepPolygons.insert(steepPolygons.end(), edgePolygons.begin(), edgePolygons.end());
+}
+
+HeightMap::~HeightMap() {
+    for (size_t i = 0; i < edgePolygons.size(); ++i) {
+        assert(edgePolygons.at(i));
+        delete edgePolygons[i];
+    }
+}
+
+float HeightMap::sample(int i, int j) { return heights[(size_t)i * size + j]; }
+
+void HeightMap::addCell(int i, int j) {
+    const int column[4] = {i, i, i + 1, i + 1};
+    const int row[4] = {j, j + 1, j + 1, j};
+    const float texU[4] = {0, 0, 1, 1};
+    const float texV[4] = {0, 1, 1, 0};
+    const int half = size / 2;
+
+    Corner corners[4];
+    float h[4];
+    bool anyMissing = false;
+    for (int k = 0; k < 4; ++k) {
+        h[k] = sample(column[k], row[k]);
+        corners[k].present = h[k] != UNDEFINED_HEIGHT;
+        corners[k].position = Vector3D((float)(column[k] - half), h[k], (float)(row[k] - half));
+        corners[k].normal = Vector3D(0, 1, 0);
+        corners[k].texCoord = Vector3D(texU[k], texV[k], 0);
+        anyMissing = anyMissing || !corners[k].present;
+    }
+
+    // A cell with exactly three equal corners (holes counted as their
+    // height) is split along the diagonal that keeps the three together.
+    int largestGroup = 0;
+    for (int a = 0; a < 4; ++a) {
+        int same = 0;
+        for (int b = 0; b < 4; ++b) {
+            same += h[a] == h[b];
+        }
+        largestGroup = std::max(largestGroup, same);
+    }
+    const int (*triangles)[3] = SPLIT_ALONG_QS;
+    if (largestGroup == 3) {
+        bool pqs = h[P] == h[Q] && h[Q] == h[S];
+        bool qrs = h[Q] == h[R] && h[R] == h[S];
+        if (!pqs && !qrs) {
+            triangles = SPLIT_ALONG_PR;  // R = S = P or P = Q = R
+        }
+    }
+    addStandardPolygons(corners, triangles);
+    if (anyMissing) {
+        addEdgePolygons(corners);
+    }
+}
+
+void HeightMap::addStandardPolygons(Corner* corners, const int (*triangles)[3]) {
+    bool complete[2], steep[2];
+    for (int t = 0; t < 2; ++t) {
+        const int* c = triangles[t];
+        complete[t] = corners[c[0]].present && corners[c[1]].present && corners[c[2]].present;
+        steep[t] = false;
+        if (!complete[t]) {
+            continue;
+        }
+        float y0 = corners[c[0]].position.y, y1 = corners[c[1]].position.y, y2 = corners[c[2]].position.y;
+        float spread = std::max(y0, std::max(y1, y2)) - std::min(y0, std::min(y1, y2));
+        steep[t] = spread > MAX_GENTLE_SPREAD;
+        if (steep[t]) {
+            // Cliffs are lit by their face; the corners they share with the
+            // cell's other triangle take the same normal.
+            Vector3D u = corners[c[1]].position.subtract(&corners[c[0]].position);
+            Vector3D v = corners[c[2]].position.subtract(&corners[c[0]].position);
+            Vector3D face = Vector3D::getCrossProduct2(&u, &v).getUnitVector();
+            for (int k = 0; k < 3; ++k) {
+                corners[c[k]].normal = face;
+            }
+        }
+    }
+    // Every polygon gets its own vertices, so each is freed exactly once;
+    // they are made after both triangles have set their normals, as shared
+    // corners would have been.
+    for (int t = 0; t < 2; ++t) {
+        if (!complete[t]) {
+            polygons.push_back(nullptr);
+            continue;
+        }
+        Polygon3D* triangle = new Polygon3D(this);
+        for (int k = 0; k < 3; ++k) {
+            Corner& corner = corners[triangles[t][k]];
+            triangle->addVertex(new Vertex(corner.position, corner.normal, corner.texCoord));
+        }
+        (steep[t] ? steepPolygons : gentlePolygons).push_back(triangle);
+        polygons.push_back(triangle);
+    }
+}
+
+void HeightMap::addEdgePolygons(Corner* corners) {
+    const int edges[4][2] = {{P, Q}, {Q, R}, {R, S}, {S, P}};
+    const Vector3D up(0, 1, 0);
+    for (const int* edge : edges) {
+        Corner& a = corners[edge[0]];
+        Corner& b = corners[edge[1]];
+        if (!a.present || !b.present) {
+            continue;
+        }
+        Vector3D aBottom(a.position.x, SKIRT_BOTTOM, a.position.z);
+        Vector3D bBottom(b.position.x, SKIRT_BOTTOM, b.position.z);
+        Vector3D aBottomTex(0, 1, 0), bBottomTex(1, 1, 0);
+
+        Polygon3D* upper = new Polygon3D(this);
+        upper->addVertex(new Vertex(a.position, a.normal, a.texCoord));
+        upper->addVertex(new Vertex(b.position, b.normal, b.texCoord));
+        upper->addVertex(new Vertex(aBottom, up, aBottomTex));
+        edgePolygons.push_back(upper);
+
+        Polygon3D* lower = new Polygon3D(this);
+        lower->addVertex(new Vertex(aBottom, up, aBottomTex));
+        lower->addVertex(new Vertex(b.position, b.normal, b.texCoord));
+        lower->addVertex(new Vertex(bBottom, up, bBottomTex));
+        edgePolygons.push_back(lower);
+    }
+}
+
+void HeightMap::draw() {}
+
+bool HeightMap::doesSphereCollide(Vector3D* centre, float radius) {
+    float ground = getHeight(centre->x, centre->z);
+    if (ground == UNDEFINED_HEIGHT) {
+        return false;
+    }
+    return centre->y - radius < ground;
+}
+
+float HeightMap::getHeight(float x, float z) {
+    const int h = size / 2;
+    // Off the grid, NaN included, before anything is converted to int.
+    if (!(x >= -h && x <= size - 1 - h && z >= -h && z <= size - 1 - h)) {
+        return UNDEFINED_HEIGHT;
+    }
+    int i0 = (int)std::floor(x) + h, j0 = (int)std::floor(z) + h;
+    int i1 = (int)std::ceil(x) + h, j1 = (int)std::ceil(z) + h;
+    float h00 = sample(i0, j0), h01 = sample(i0, j1), h10 = sample(i1, j0), h11 = sample(i1, j1);
+    if (h00 == UNDEFINED_HEIGHT || h01 == UNDEFINED_HEIGHT || h10 == UNDEFINED_HEIGHT || h11 == UNDEFINED_HEIGHT) {
+        return UNDEFINED_HEIGHT;
+    }
+    float fz = (z + h) - j0;
+    float fx = (x + h) - i0;
+    float a = h00 + fz * (h01 - h00);
+    float b = h10 + fz * (h11 - h10);
+    return a + fx * (b - a);
+}
+
+Polygon3D* HeightMap::getPolygon(float x, float z) {
+    float fx = x + size / 2;
+    float fz = z + size / 2;
+    // Only points over a cell: a point past the last row must not find the
+    // next column's first triangle.
+    if (!(fx >= 0 && fx < size - 1 && fz >= 0 && fz < size - 1)) {
+        return nullptr;
+    }
+    int i = (int)fx, j = (int)fz;
+    return getPolygonFromIndex(i, j, !(1 - (fx - i) <= fz - j));
+}
+
+Polygon3D* HeightMap::getCollisionPolygon(Vector3D* offset, Vector3D* end) {
+    Vector3D start = end->subtract(offset);
+    const int h = size / 2;
+    double lowX = std::min(start.x, end->x) + (double)h, highX = std::max(start.x, end->x) + (double)h + 1;
+    double lowZ = std::min(start.z, end->z) + (double)h, highZ = std::max(start.z, end->z) + (double)h + 1;
+    if (!std::isfinite(lowX) || !std::isfinite(highX) || !std::isfinite(lowZ) || !std::isfinite(highZ)) {
+        return nullptr;
+    }
+    // Only cells of the grid can hold a triangle; clamping first keeps huge
+    // coordinates from overflowing the conversion.
+    const double lastCell = size - 2;
+    if (highX < 0 || highZ < 0 || lowX > lastCell + 1 || lowZ > lastCell + 1) {
+        return nullptr;
+    }
+    int firstI = (int)std::min(std::max(lowX, 0.0), lastCell + 1), lastI = (int)std::min(highX, lastCell);
+    int firstJ = (int)std::min(std::max(lowZ, 0.0), lastCell + 1), lastJ = (int)std::min(highZ, lastCell);
+    for (int i = firstI; i <= lastI; ++i) {
+        for (int j = firstJ; j <= lastJ; ++j) {
+            for (int second = 0; second < 2; ++second) {
+                Polygon3D* triangle = getPolygonFromIndex(i, j, second == 0);
+                if (triangle == nullptr) {
+                    continue;
+                }
+                bool found = false;
+                Vector3D crossing = triangle->getIntersection(&start, end, found);
+                if (found && triangle->isPointWithinTriangle(&crossing)) {
+                    return triangle;
+                }
+            }
+        }
+    }
+    return nullptr;
+}
+
+float HeightMap::getSize() { return (float)size; }
+
+Texture* HeightMap::getMiniMapTexture() { return miniMapTexture; }
+
+void HeightMap::setWorldType(WorldType type) { worldType = type; }
+
+WorldType HeightMap::getWorldType() { return worldType; }
+
+float HeightMap::getIndexFromCoordinate(float c) { return c + size / 2; }
+
+float HeightMap::getCoordinateFromIndex(float i) { return i - size / 2; }
+
+bool HeightMap::allHeightsAreUndefined(int i, int j) {
+    const int column[4] = {i, i, i + 1, i + 1};
+    const int row[4] = {j, j + 1, j + 1, j};
+    for (int k = 0; k < 4; ++k) {
+        bool onGrid = column[k] >= 0 && column[k] < size && row[k] >= 0 && row[k] < size;
+        if (onGrid && sample(column[k], row[k]) != UNDEFINED_HEIGHT) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool HeightMap::isHeightMap() { return true; }
+
+Polygon3D* HeightMap::getPolygonFromIndex(int i, int j, bool first) {
+    if (i < 0 || j < 0 || i > size - 2 || j > size - 2) {
+        return nullptr;
+    }
+    size_t k = 2 * ((size_t)(size - 1) * i + j) + (first ? 0 : 1);
+    return k < polygons.size() ? polygons[k] : nullptr;
+}
+
+void HeightMap::drawForShadow() {}
+
+void HeightMap::drawHeightMapShadow(Vector3D*) { drawForShadow(); }

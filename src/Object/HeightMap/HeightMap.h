@@ -1,0 +1,98 @@
+#ifndef HEIGHTMAP_H
+#define HEIGHTMAP_H
+
+#include <vector>
+
+#include "Geometry/Polygon3D.h"
+#include "Object/Object.h"
+#include "Vector3D/Vector3D.h"
+#include "Vertex/Vertex.h"
+#include "WorldType/WorldType.h"
+
+class Texture;
+class TexturesMeshes;
+
+// Marks a sample without ground, and is what every height query answers
+// where there is none.
+const float UNDEFINED_HEIGHT = -50.0f;
+
+// An island's terrain, read from an 8-bit BMP with one byte per sample:
+// byte 0 is no ground, any other byte b the height b / 5 (integer quotient).
+// Sample (i, j), i the image column and j the image row, stands at
+// x = i - size/2, z = j - size/2 (integer half); a cell is one unit.
+//
+// Each cell is split into two triangles; those whose corner heights spread
+// by more than 3 are cliffs, the rest ground. Vertical skirts hang from the
+// edges of cells that touch a hole. The terrain is built before any OpenGL
+// context exists; its buffers upload at the first draw.
+class HeightMap : public Object {
+public:
+    // The file is read at once. A missing file, one that is not an 8-bit
+    // image, or one smaller than size x size ends the program with a line
+    // on standard error.
+    HeightMap(const char* path, int size, TexturesMeshes* texMesh, Texture* miniMapTexture);
+    ~HeightMap() override;
+
+    void draw() override;
+    // True where the terrain under the centre is defined and the sphere's
+    // bottom lies strictly below it.
+    bool doesSphereCollide(Vector3D* centre, float radius) override;
+
+    // Bilinear in the cell's four samples; UNDEFINED_HEIGHT off the grid or
+    // when any of the four has no ground.
+    float getHeight(float x, float z);
+    // The cell triangle under the point; null off the grid or over a hole.
+    Polygon3D* getPolygon(float x, float z);
+    // The first cell triangle crossed by the segment from end - offset to
+    // end, scanning the cells of the segment's horizontal extent; or null.
+    Polygon3D* getCollisionPolygon(Vector3D* offset, Vector3D* end);
+
+    float getSize();
+    Texture* getMiniMapTexture();
+    void setWorldType(WorldType type);
+    WorldType getWorldType();
+    float getIndexFromCoordinate(float c);
+    float getCoordinateFromIndex(float i);
+
+    bool allHeightsAreUndefined(int i, int j);
+    bool isHeightMap();
+    // Cell (i, j)'s first triangle, or its second when first is false; null
+    // outside the grid or where the triangle has a missing corner.
+    Polygon3D* getPolygonFromIndex(int i, int j, bool first);
+    // The terrain's geometry with no texture or material set up.
+    void drawForShadow();
+    void drawHeightMapShadow(Vector3D* light);
+
+protected:
+    WorldType worldType;
+    // Skirts; owned here. The cell triangles are the base list, two entries
+    // per cell, null where a triangle has a missing corner.
+    std::vector<Polygon3D*> edgePolygons;
+    // Cliff triangles, then every skirt; not owned.
+    std::vector<Polygon3D*> steepPolygons;
+    // Ground triangles, not owned; emptied once their buffer is built.
+    std::vector<Polygon3D*> gentlePolygons;
+    int size;
+    // heights[i * size + j] for column i, row j.
+    std::vector<float> heights;
+    TexturesMeshes* texMesh;
+    Texture* miniMapTexture;
+
+private:
+    struct Corner {
+        bool present;
+        Vector3D position;
+        Vector3D normal;
+        Vector3D texCoord;
+    };
+
+    float sample(int i, int j);
+    void addCell(int i, int j);
+    void addStandardPolygons(Corner* corners, const int (*triangles)[3]);
+    void addEdgePolygons(Corner* corners);
+
+    HeightMap(const HeightMap&) = delete;
+    HeightMap& operator=(const HeightMap&) = delete;
+};
+
+#endif
