@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "PictureList.h"
+
+// One PNG of every picture of the pack, to look the whole set over at a
+// glance: contact-pictures.png in the build folder.
+TEST(PictureContactSheet, IsWrittenForAllPictures) {
+    std::vector<std::string> paths;
+    for (const PictureSpec& spec : allPictures()) paths.push_back(spec.path);
+    std::vector<std::string> miniMaps = {"HeightMap/islandHomeMiniMap.bmp", "HeightMap/island1MiniMapL.bmp"};
+    for (int i = 2; i <= 12; ++i) miniMaps.push_back("HeightMap/island" + std::to_string(i) + "MiniMap.bmp");
+    for (const std::string& path : miniMaps)
+        if (std::filesystem::exists(assetPath(path))) paths.push_back(path);
+
+    const char* binaryDir = std::getenv("TAVIR_BINARY_DIR");
+    std::string sheet = std::string(binaryDir ? binaryDir : ".") + "/contact-pictures.png";
+    std::filesystem::remove(sheet);
+    std::string command = "montage -font DejaVu-Sans -pointsize 10 -fill white -background '#303030'";
+    for (const std::string& path : paths) {
+        std::string label = path.rfind("Textures/", 0) == 0 ? path.substr(9) : path;
+        command += " -label '" + label + "' '" + assetPath(path) + "'";
+    }
+    command += " -tile 10x -geometry 150x112+6+6 -depth 8 '" + sheet + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command.substr(0, 200);
+    EXPECT_TRUE(std::filesystem::exists(sheet));
+    EXPECT_GT(std::filesystem::file_size(sheet), 100000u);
+}

@@ -1,0 +1,59 @@
+#ifndef ASSETGEN_PICTURENOISE_H
+#define ASSETGEN_PICTURENOISE_H
+
+#include <cstdint>
+
+// Hash-based noise: the same inputs give the same values on every run and
+// every thread. A period (in lattice cells, 0 for none) makes the noise
+// repeat, so tiles made from it join without a seam.
+
+uint32_t hashInts(int x, int y, int z, uint32_t seed);
+inline float hashUnit(int x, int y, int z, uint32_t seed) { return (hashInts(x, y, z, seed) >> 8) * (1.0f / 16777216.0f); }
+
+// Two periods: the noise repeats every periodX cells across and periodY down.
+float valueNoise(float x, float y, int periodX, int periodY, uint32_t seed);           // 0..1
+float fbm(float x, float y, int periodX, int periodY, int octaves, uint32_t seed);     // about 0..1
+float ridged(float x, float y, int periodX, int periodY, int octaves, uint32_t seed);  // 0..1, crests at 1
+inline float valueNoise(float x, float y, int period, uint32_t seed) { return valueNoise(x, y, period, period, seed); }
+inline float fbm(float x, float y, int period, int octaves, uint32_t seed) {
+    return fbm(x, y, period, period, octaves, seed);
+}
+inline float ridged(float x, float y, int period, int octaves, uint32_t seed) {
+    return ridged(x, y, period, period, octaves, seed);
+}
+float valueNoise3(float x, float y, float z, uint32_t seed);               // 0..1
+float fbm3(float x, float y, float z, int octaves, uint32_t seed);         // about 0..1
+
+// Distances to the nearest and second-nearest of one jittered point per
+// lattice cell; id identifies the nearest cell.
+struct Cells {
+    float f1, f2;
+    uint32_t id;
+    float nearestX, nearestY;
+};
+Cells cells(float x, float y, int periodX, int periodY, uint32_t seed, float jitter = 0.9f);
+inline Cells cells(float x, float y, int period, uint32_t seed, float jitter = 0.9f) {
+    return cells(x, y, period, period, seed, jitter);
+}
+
+// A small generator for placing things (strokes, stars, stones).
+class Rng {
+public:
+    explicit Rng(uint32_t seed) : state(seed * 2654435761u + 0x9E3779B9u) {
+        if (state == 0) state = 1;
+    }
+    uint32_t next() {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        return state;
+    }
+    float unit() { return (next() >> 8) * (1.0f / 16777216.0f); }
+    float range(float a, float b) { return a + (b - a) * unit(); }
+    int below(int n) { return (int)(unit() * n); }
+
+private:
+    uint32_t state;
+};
+
+#endif
