@@ -40,11 +40,12 @@ inline std::vector<PictureSpec> allPictures() {
           "ladyTexture", "granite", "lavaRockTexture", "gold", "armourTexture", "mud", "diamondTexture",
           "appleTexture", "wizardHat", "fireTexture", "plasma"})
         opaque(std::string("Textures/") + name + ".bmp", 128, 128);
-    for (const char* name : {"fsTexture", "castleTexture", "cobblestones", "statueFrontTexture", "compassFace"})
+    for (const char* name : {"fsTexture", "castleTexture", "cobblestones", "compassFace"})
         opaque(std::string("Textures/") + name + ".bmp", 256, 256);
+    opaque("Textures/statueFrontTexture.bmp", 256, 128);
     opaque("Textures/heroEye.bmp", 64, 64);
     opaque("Textures/vialTexture.bmp", 64, 64);
-    opaque("Textures/shopSignTexture.bmp", 256, 128);
+    opaque("Textures/shopSignTexture.bmp", 512, 128);
     for (const char* name : {"waterTexture1", "fireBallParticleTexture", "lavaParticleTexture", "enemyExplode",
                              "allyExplodeTexture"})
         keyed(std::string("Textures/") + name + ".bmp", 64, 64, {{0, 0}, {63, 63}}, {{32, 32}});

@@ -729,8 +729,9 @@ Image dirtPatch(uint32_t seed) {
 
 // ---- pictures with a design
 
+// The sign board is nearly four times as wide as high.
 Image shopSign(uint32_t seed) {
-    const int w = 256, h = 128;
+    const int w = 512, h = 128;
     Canvas c(w, h);
     c.paint([&](float x, float y) {
         int board = (int)(y / 32);
@@ -740,7 +741,7 @@ Image shopSign(uint32_t seed) {
         return col * (0.7f + 0.3f * smoothstep(0.0f, 3.0f, std::min(ly, 32 - ly)));
     });
     c.strokeRoundedRect(6, 6, w - 6.0f, h - 6.0f, 6, 5, rgb(64, 40, 20));
-    TextStyle style = textStyle(FontFace::SerifBold, 78, rgb(244, 226, 170));
+    TextStyle style = textStyle(FontFace::SerifBold, 84, rgb(244, 226, 170));
     style.shadow = 3;
     style.shadowColour = rgb(40, 24, 10);
     drawText(c, w / 2.0f, h / 2.0f + 28, "SHOP", style, Align::Centre);
@@ -798,41 +799,42 @@ Image vial() {
     return c.opaqueImage();
 }
 
+// The statue's plaque is twice as wide as high.
 Image statueFront(uint32_t seed) {
-    const int n = 256;
-    float m = n / 2.0f;
-    // A carved relief: a raised border and the face of a forest spirit
-    // under a crown of leaves.
+    const int w = 256, h = 128;
+    float mx = w / 2.0f, my = h / 2.0f;
+    // A carved relief: a raised border, the face of a forest spirit and a
+    // spray of leaves on either side.
     auto height = [=](float x, float y) {
-        float h = 0;
-        float border = sdRoundedBox(x, y, 10, 10, n - 10.0f, n - 10.0f, 18);
-        float inner = sdRoundedBox(x, y, 26, 26, n - 26.0f, n - 26.0f, 12);
-        if (border < 0 && inner > 0) h = 6;
-        float face = sdEllipse(x, y, m, m + 16, 74, 86);
-        h += 10 * smoothstep(2.0f, -10.0f, face) * (1 - 0.3f * clamp01(-face / 86));
+        float v = 0;
+        float border = sdRoundedBox(x, y, 6, 6, w - 6.0f, h - 6.0f, 12);
+        float inner = sdRoundedBox(x, y, 16, 16, w - 16.0f, h - 16.0f, 8);
+        if (border < 0 && inner > 0) v = 5;
+        float face = sdEllipse(x, y, mx, my + 4, 36, 40);
+        v += 9 * smoothstep(2.0f, -8.0f, face) * (1 - 0.3f * clamp01(-face / 40));
         for (float side : {-1.0f, 1.0f}) {
-            float eye = sdEllipse(x, y, m + side * 28, m + 4, 17, 21);
-            h += 4 * smoothstep(1.0f, -5.0f, eye);
-            h -= 6 * smoothstep(1.0f, -2.0f, sdCircle(x, y, m + side * 26, m + 8, 7));
+            float eye = sdEllipse(x, y, mx + side * 14, my - 2, 8, 10);
+            v += 3 * smoothstep(1.0f, -3.0f, eye);
+            v -= 5 * smoothstep(1.0f, -1.5f, sdCircle(x, y, mx + side * 13, my, 3.5f));
+            for (int i = 0; i < 3; ++i) {
+                float a = side * (0.7f + i * 0.3f);
+                float lx = mx + side * (60 + i * 17), ly = my + 8 - i * 4.0f;
+                float ca = std::cos(a), sa = std::sin(a);
+                float dx = x - lx, dy = y - ly;
+                float lu = dx * ca + dy * sa, lv = -dx * sa + dy * ca;
+                float leaf = sdEllipse(lu, lv, 0, -9, 7, 14);
+                v = std::max(v, 8 * smoothstep(1.0f, -4.0f, leaf) - 2 * smoothstep(1.2f, 0.0f, std::fabs(lu)));
+            }
         }
-        float mouth = std::fabs(sdCircle(x, y, m, m + 24, 30)) - 2.5f;
-        if (y > m + 44) h -= 3 * smoothstep(1.0f, -1.5f, mouth);
-        for (int i = 0; i < 5; ++i) {
-            float a = (i - 2) * 0.42f;
-            float lx = m + std::sin(a) * 60, ly = m - 62 - std::cos(a) * 10;
-            float ca = std::cos(a), sa = std::sin(a);
-            float dx = x - lx, dy = y - ly;
-            float lu = dx * ca + dy * sa, lv = -dx * sa + dy * ca;
-            float leaf = sdEllipse(lu, lv, 0, -14, 11, 24);
-            h = std::max(h, 9 * smoothstep(1.0f, -6.0f, leaf) - 2 * smoothstep(1.5f, 0.0f, std::fabs(lu)));
-        }
-        return h;
+        float mouth = std::fabs(sdCircle(x, y, mx, my + 8, 15)) - 1.6f;
+        if (y > my + 18) v -= 3 * smoothstep(1.0f, -1.0f, mouth);
+        return v;
     };
-    Canvas c(n, n);
+    Canvas c(w, h);
     c.paint([&](float x, float y) {
         float dhdx = (height(x + 1, y) - height(x - 1, y)) / 2, dhdy = (height(x, y + 1) - height(x, y - 1)) / 2;
         float light = clamp01(lambert(dhdx, dhdy));
-        float k = fbm(x / n * 8, y / n * 8, 8, 4, seed);
+        float k = fbm(x / w * 8, y / h * 4, 8, 4, 4, seed);
         Colour stone = mix(rgb(86, 76, 72), rgb(140, 126, 116), k);
         return stone * (0.55f + 0.7f * light);
     });

@@ -82,22 +82,22 @@ struct Entry {
 };
 
 float drawEntries(Canvas& c, float x, float y, float width, const char* heading, const std::vector<Entry>& entries) {
-    drawText(c, x, y + 20, heading, shadowed(FontFace::SerifBoldItalic, 21, rgb(250, 226, 150)));
-    y += 34;
-    TextStyle key = shadowed(FontFace::SansBold, 15.5f, goldText, 1);
-    TextStyle action = shadowed(FontFace::Sans, 15.5f, paleText, 1);
+    drawText(c, x, y + 19, heading, shadowed(FontFace::SerifBoldItalic, 20, rgb(250, 226, 150)));
+    y += 30;
+    TextStyle key = shadowed(FontFace::SansBold, 14.5f, goldText, 1);
+    TextStyle action = shadowed(FontFace::Sans, 14.5f, paleText, 1);
     const float keyWidth = 122;
     for (const Entry& entry : entries) {
-        float keyEnd = drawParagraph(c, x, y, keyWidth - 8, entry.key, key, 20);
-        float end = drawParagraph(c, x + keyWidth, y, width - keyWidth, entry.action, action, 20);
-        y = std::max(end, keyEnd) + 5;
+        float keyEnd = drawParagraph(c, x, y, keyWidth - 6, entry.key, key, 19);
+        float end = drawParagraph(c, x + keyWidth, y, width - keyWidth, entry.action, action, 19);
+        y = std::max(end, keyEnd) + 4;
     }
     return y + 8;
 }
 
 Image controlsPage() {
     Canvas c = menuPage("Controls", 403);
-    float left = 56, right = 420, columnWidth = 330;
+    float left = 48, right = 418, columnWidth = 346;
     float y = 112;
     y = drawEntries(c, left, y, columnWidth, "On the move",
                     {{"W, S", "walk forward, walk back"},
@@ -108,19 +108,19 @@ Image controlsPage() {
     y = drawEntries(c, left, y, columnWidth, "Portals and items",
                     {{"Left button", "shoot the first portal"},
                      {"Right button", "shoot the second portal"},
-                     {"Return or middle button", "pick up what lies near you"},
-                     {"Return or Esc", "close a story picture"}});
+                     {"Middle button", "pick up what lies near"},
+                     {"Return", "pick up, or close a story picture"}});
     drawEntries(c, left, y, columnWidth, "The game",
                 {{"P", "pause"}, {"Esc", "main menu"}, {"F12", "quit and show the frame statistics"}});
     y = 112;
     y = drawEntries(c, right, y, columnWidth, "Screens",
-                    {{"I", "inventory: A, D turn it; Return uses, wears or shows an item; I or Esc closes it"},
-                     {"Return at a shop", "go in: Return buys, A, D turn, Esc leaves"},
+                    {{"I", "inventory: A, D turn it, Return uses or wears an item, I or Esc closes it"},
+                     {"Return", "at a shop: go in; then Return buys, A, D turn, Esc leaves"},
                      {"M", "world map"},
                      {"C", "compass on or off"}});
     drawEntries(c, right, y, columnWidth, "The view",
                 {{"Tab", "first or third person"},
-                 {"Page Up", "free camera: W, A, S, D and the arrow keys fly it"},
+                 {"Page Up", "free camera, flown with W, A, S, D and the arrow keys"},
                  {"B", "shadows on or off"}});
     return c.keyedImage();
 }
