@@ -44,14 +44,14 @@ Image cliff(uint32_t seed) {
     c.paint([&](float x, float y) {
         float u = x / n, v = y / n;
         float warp = fbm(u * 4, v * 4, 4, 3, seed) - 0.5f;
-        float band = 0.5f + 0.5f * std::sin((v + warp * 0.2f) * 2 * pi * 6);
+        float band = 0.5f + 0.5f * std::sin((v + warp * 0.15f) * 2 * pi * 6);
         float rough = fbm(u * 16, v * 16, 16, 3, seed + 3);
+        float grain = valueNoise(u * 64, v * 64, 64, seed + 5);
         float tone = fbm(u * 2, v * 8, 2, 8, 3, seed + 4);
-        float upright = smoothstep(0.72f, 0.92f, ridged(u * 5 + warp, v * 2, 5, 2, 3, seed + 1));
-        float ledge = smoothstep(0.75f, 0.95f, ridged(u * 2, v * 5 + warp * 2, 2, 5, 2, seed + 2));
-        Colour col = mix(rgb(84, 72, 60), rgb(160, 144, 120), 0.45f * band + 0.3f * tone + 0.25f * rough);
-        col = col * (0.85f + 0.3f * rough);
-        return mix(col, rgb(40, 34, 28), std::max(upright, ledge) * 0.85f);
+        float crack = smoothstep(0.8f, 0.95f, ridged(u * 8 + warp, v * 4, 8, 4, 2, seed + 1));
+        Colour col = mix(rgb(96, 84, 70), rgb(150, 134, 112), 0.35f * band + 0.3f * tone + 0.35f * rough);
+        col = col * (0.9f + 0.2f * grain);
+        return mix(col, rgb(62, 52, 44), crack * 0.5f);
     });
     return c.opaqueImage();
 }
@@ -79,8 +79,9 @@ Image hotLava(uint32_t seed) {
     c.paint([&](float x, float y) {
         float u = x / n, v = y / n;
         float flow = fbm(u * 4 + 0.3f * fbm(u * 2, v * 2, 2, 3, seed + 1), v * 4, 4, 5, seed);
-        Cells plates = cells(u * 6, v * 6, 6, seed + 4);
-        float crust = smoothstep(0.05f, 0.2f, plates.f2 - plates.f1) * smoothstep(0.45f, 0.7f, flow);
+        Cells plates = cells(u * 8, v * 8, 8, seed + 4);
+        float patches = fbm(u * 8, v * 8, 8, 3, seed + 5);
+        float crust = smoothstep(0.05f, 0.2f, plates.f2 - plates.f1) * smoothstep(0.5f, 0.68f, patches);
         Colour molten = ramp({{0.2f, rgb(170, 30, 5)}, {0.45f, rgb(230, 90, 10)}, {0.65f, rgb(252, 160, 30)},
                               {0.85f, rgb(255, 225, 110)}},
                              flow);
