@@ -8,7 +8,11 @@
 #include <set>
 
 #include "AssetPack.h"
+#include "Geometry/Polygon3D.h"
+#include "Mesh/Mesh.h"
 #include "MeshObj.h"
+#include "ObjLoader/objLoader.h"
+#include "Vertex/Vertex.h"
 
 namespace {
 
@@ -138,6 +142,37 @@ TEST_P(MeshFiles, SolidsAreClosedAndFaceOutwards) {
         EXPECT_GT(volume, 0) << GetParam().path;
     else
         EXPECT_NEAR(volume, 0, 1e-6) << GetParam().path;
+}
+
+// The game's own reader must take every file without a complaint and make
+// one triangle, with a texture coordinate at each corner, per face.
+TEST_P(MeshFiles, LoadThroughTheGamesReader) {
+    ObjMesh mesh = readObj(assetPath(GetParam().path));
+    ASSERT_TRUE(mesh.problems.empty());
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    Mesh* loaded = objLoader::loadObj(assetPath(GetParam().path).c_str());
+    std::string out = testing::internal::GetCapturedStdout();
+    std::string err = testing::internal::GetCapturedStderr();
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(err, "");
+    std::vector<Polygon3D*> polygons = loaded->getPolygons();
+    EXPECT_EQ(polygons.size(), mesh.faces.size()) << GetParam().path;
+    for (size_t i = 0; i < polygons.size() && i < mesh.faces.size(); ++i) {
+        std::vector<Vertex*>& corners = *polygons[i]->getVertices();
+        ASSERT_EQ(corners.size(), 3u);
+        for (int k = 0; k < 3; ++k) {
+            ASSERT_TRUE(corners[k]->hasTextureCoord()) << GetParam().path << " face " << i;
+            Vector3D p = corners[k]->getPosition();
+            ObjPoint q = mesh.corner(mesh.faces[i], k);
+            ASSERT_NEAR(p.x, q.x, 1e-4);
+            ASSERT_NEAR(p.y, q.y, 1e-4);
+            ASSERT_NEAR(p.z, q.z, 1e-4);
+        }
+    }
+    for (Polygon3D* polygon : polygons) delete polygon;
+    delete loaded;
 }
 
 INSTANTIATE_TEST_SUITE_P(Pack, MeshFiles, testing::ValuesIn(kMeshes), caseName);

@@ -308,7 +308,9 @@ MeshBuilder cave() {
                          {a.first + nx * thickness, a.second + nz * thickness}};
         m.prism(slab, bottom, roof + 0.5, kTileStone);
     }
-    for (const auto& p : kCaveChain) {
+    // Rock columns hide the joints between wall slabs.
+    for (size_t i = 1; i + 1 < kCaveChain.size(); ++i) {
+        const auto& p = kCaveChain[i];
         auto out = outward(p.first, p.second);
         Polygon2 column;
         for (int k = 0; k < 8; ++k) {
@@ -317,13 +319,13 @@ MeshBuilder cave() {
         }
         m.prism(column, bottom, roof + 0.8, kTileStone);
     }
+    // The roof overhangs the walls; its front edge, the waterfall's lip, runs along z = 10.
     Polygon2 top;
     for (const auto& p : kCaveChain) {
         auto out = outward(p.first, p.second);
-        top.push_back({p.first + out.first * 2.5, p.second + out.second * 2.5});
+        top.push_back({p.first + out.first * 2.5, std::min(10.0, p.second + out.second * 2.5)});
     }
-    top.push_back({-9.8, 10.0});
-    top.push_back({9.8, 10.0});
+    top.push_back({top.back().first, 10.0});
     m.prism(top, roof, roof + 2.4, kTileStone);
     const double rocks[][4] = {{-4, 18, -1, 3.5}, {3.5, 18.2, 0.5, 3.2}, {0, 17.8, -4.5, 3.0}, {6, 17.6, 6, 2.4},
                                {-6.5, 17.6, 5, 2.6}};

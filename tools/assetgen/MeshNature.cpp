@@ -74,7 +74,7 @@ MeshBuilder flowerStem() {
     std::vector<Vec3> path;
     for (int i = 0; i <= 6; ++i) {
         double t = i / 6.0;
-        path.push_back({0.04 * std::sin(t * 2.5), -0.5 + 1.28 * t, 0.02 * t});
+        path.push_back({0.04 * std::sin(t * 2.5), -0.47 + 1.25 * t, 0.02 * t});
     }
     m.tube(path, std::vector<double>(path.size(), 0.025), 6, 1);
     addLeafSheet(m, Xform::translate({0.01, 0.1, 0}) * Xform::rotateY(0.8) * Xform::rotateX(0.9), 0.3, 0.14);
