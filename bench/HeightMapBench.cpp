@@ -1,0 +1,186 @@
+// Measures how long start-up spends building terrain: the largest island's
+// height map alone, then all thirteen held at once as the game holds them.
+// Prints milliseconds, triangle counts and the peak resident memory.
+//
+//     bench_HeightMapBench [DATA_DIR]
+//
+// DATA_DIR is the asset pack (default: $TAVIR_DATA_DIR, else build/data or
+// data). A height map missing from it is replaced by a synthetic island of
+// the same side, and the line says so.
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Object/HeightMap/HeightMap.h"
+
+namespace {
+
+struct Island {
+    const char* path;
+    int side;
+};
+
+const Island islands[13] = {
+    {"HeightMap/islandHomeHeightMap.bmp", 200}, {"HeightMap/island1HeightMap.bmp", 300},
+    {"HeightMap/island2HeightMap.bmp", 200},    {"HeightMap/island3HeightMap.bmp", 300},
+    {"HeightMap/island4HeightMap.bmp", 250},    {"HeightMap/island5HeightMap.bmp", 317},
+    {"HeightMap/island6HeightMap.bmp", 252},    {"HeightMap/island7HeightMap.bmp", 200},
+    {"HeightMap/island8HeightMap.bmp", 281},    {"HeightMap/island9HeightMap.bmp", 381},
+    {"HeightMap/island10HeightMap.bmp", 212},   {"HeightMap/island11HeightMap.bmp", 234},
+    {"HeightMap/island12HeightMap.bmp", 277},
+};
+
+// Never drawn here, so the registry and mini map are only placeholders.
+TexturesMeshes* placeholderRegistry() {
+    static char storage[16];
+    return reinterpret_cast<TexturesMeshes*>(storage);
+}
+Texture* placeholderMiniMap() {
+    static char storage[16];
+    return reinterpret_cast<Texture*>(storage);
+}
+
+bool exists(const std::string& path) { return access(path.c_str(), R_OK) == 0; }
+
+std::string dataDir(int argc, char** argv) {
+    if (argc > 1) return argv[1];
+    if (const char* env = std::getenv("TAVIR_DATA_DIR")) return env;
+    return exists("build/data/HeightMap") ? "build/data" : "data";
+}
+
+// A round island with hills, cliffs and a sea of holes around it.
+void writeSyntheticIsland(const std::string& path, int side) {
+    int rowSize = (side + 3) & ~3;
+    std::vector<unsigned char> out;
+    auto u32 = [&](unsigned v) {
+        for (int i = 0; i < 4; ++i) out.push_back((unsigned char)(v >> (8 * i)));
+    };
+    auto u16 = [&](unsigned v) {
+        out.push_back((unsigned char)v);
+        out.push_back((unsigned char)(v >> 8));
+    };
+    unsigned offset = 14 + 40 + 1024;
+    out.push_back('B');
+    out.push_back('M');
+    u32(offset + rowSize * side);
+    u32(0);
+    u32(offset);
+    u32(40);
+    u32(side);
+    u32(side);
+    u16(1);
+    u16(8);
+    u32(0);
+    u32(rowSize * side);
+    u32(2835);
+    u32(2835);
+    u32(256);
+    u32(0);
+    for (int i = 0; i < 256; ++i) u32(i * 0x010101u);
+    for (int y = side - 1; y >= 0; --y) {
+        for (int x = 0; x < side; ++x) {
+            double dx = (x - side / 2.0) / (side / 2.0), dy = (y - side / 2.0) / (side / 2.0);
+            double r = std::sqrt(dx * dx + dy * dy);
+            double hill = 30 + 20 * std::sin(x * 0.09) * std::cos(y * 0.07) + (x % 37 < 3 ? 25 : 0);
+            out.push_back(r > 0.9 ? 0 : (unsigned char)std::min(250.0, 5 + hill * (1 - r) * 4));
+        }
+        for (int pad = side; pad < rowSize; ++pad) out.push_back(0);
+    }
+    std::ofstream(path, std::ios::binary).write((const char*)out.data(), (std::streamsize)out.size());
+}
+
+class Counted : public HeightMap {
+public:
+    using HeightMap::HeightMap;
+    size_t triangles() {
+        return std::count_if(polygons.begin(), polygons.end(), [](Polygon3D* p) { return p != nullptr; });
+    }
+    size_t skirts() { return edgePolygons.size(); }
+};
+
+double msSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+long peakResidentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.compare(0, 6, "VmHWM:") == 0) return std::atol(line.c_str() + 6);
+    }
+    return -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string data = dataDir(argc, argv);
+    char scratch[] = "/tmp/tavir-bench.XXXXXX";
+    if (mkdtemp(scratch) == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    std::vector<std::string> paths;
+    std::vector<bool> synthetic;
+    for (const Island& island : islands) {
+        std::string real = data + "/" + island.path;
+        bool fake = !exists(real);
+        if (fake) {
+            real = std::string(scratch) + "/" + std::to_string(island.side) + ".bmp";
+            writeSyntheticIsland(real, island.side);
+        }
+        paths.push_back(real);
+        synthetic.push_back(fake);
+    }
+    std::printf("terrain build times, asset pack %s\n", data.c_str());
+
+    // The largest island: best of five builds.
+    const int largest = 9;
+    double best = 1e300;
+    size_t triangles = 0, skirts = 0;
+    for (int round = 0; round < 5; ++round) {
+        auto start = std::chrono::steady_clock::now();
+        Counted map(paths[largest].c_str(), islands[largest].side, placeholderRegistry(), placeholderMiniMap());
+        best = std::min(best, msSince(start));
+        triangles = map.triangles();
+        skirts = map.skirts();
+    }
+    std::printf("  %-34s side %3d: %8.1f ms (best of 5), %zu triangles, %zu skirt polygons%s\n",
+                islands[largest].path, islands[largest].side, best, triangles, skirts,
+                synthetic[largest] ? " [synthetic: not in the pack]" : "");
+
+    // All thirteen, kept alive together as during start-up.
+    std::vector<std::unique_ptr<Counted>> all;
+    double total = 0;
+    size_t allTriangles = 0;
+    for (int i = 0; i < 13; ++i) {
+        auto start = std::chrono::steady_clock::now();
+        all.emplace_back(new Counted(paths[i].c_str(), islands[i].side, placeholderRegistry(), placeholderMiniMap()));
+        double ms = msSince(start);
+        total += ms;
+        allTriangles += all.back()->triangles();
+        std::printf("  %-34s side %3d: %8.1f ms%s\n", islands[i].path, islands[i].side, ms,
+                    synthetic[i] ? " [synthetic]" : "");
+    }
+    std::printf("  all thirteen: %.1f ms, %zu triangles, peak resident memory %.0f MB\n", total, allTriangles,
+                peakResidentKb() / 1024.0);
+
+    auto start = std::chrono::steady_clock::now();
+    all.clear();
+    std::printf("  freeing all thirteen: %.1f ms\n", msSince(start));
+
+    for (int i = 0; i < 13; ++i) {
+        if (synthetic[i]) std::remove(paths[i].c_str());
+    }
+    rmdir(scratch);
+    return 0;
+}
