@@ -8,56 +8,22 @@
 #include <vector>
 
 #include "Object/HeightMap/HeightMap.h"
+#include "Texture/Texture.h"
+#include "support/Bmp8.h"
 #include "support/Fixtures.h"
 #include "support/VectorExpect.h"
 
 namespace {
 
-// An 8-bit palettised BMP; bytes holds top-down rows, one byte per pixel.
-void writeBmp8(const TempFolder& folder, const std::string& relative, int width, int height,
-               const std::vector<uint8_t>& bytes) {
-    int rowSize = (width + 3) & ~3;
-    std::vector<uint8_t> out;
-    auto u32 = [&](uint32_t v) {
-        for (int i = 0; i < 4; ++i) out.push_back((uint8_t)(v >> (8 * i)));
-    };
-    auto u16 = [&](uint16_t v) {
-        out.push_back((uint8_t)v);
-        out.push_back((uint8_t)(v >> 8));
-    };
-    uint32_t offset = 14 + 40 + 256 * 4;
-    out.insert(out.end(), {'B', 'M'});
-    u32(offset + rowSize * height);
-    u32(0);
-    u32(offset);
-    u32(40);
-    u32((uint32_t)width);
-    u32((uint32_t)height);
-    u16(1);
-    u16(8);
-    u32(0);
-    u32((uint32_t)(rowSize * height));
-    u32(2835);
-    u32(2835);
-    u32(256);
-    u32(0);
-    for (int i = 0; i < 256; ++i) out.insert(out.end(), {(uint8_t)i, (uint8_t)i, (uint8_t)i, 0});
-    for (int y = height - 1; y >= 0; --y) {  // stored bottom-up
-        for (int x = 0; x < width; ++x) out.push_back(bytes[(size_t)y * width + x]);
-        for (int pad = width; pad < rowSize; ++pad) out.push_back(0);
-    }
-    folder.writeBytes(relative, out);
-}
-
-// The queries never touch the registry or the mini map; they only must not
-// be null.
+// Only drawing reads the registry, and these tests never draw: it need not
+// be built (which would parse every mesh file), only be there.
 TexturesMeshes* someRegistry() {
     static char storage[16];
     return reinterpret_cast<TexturesMeshes*>(storage);
 }
 Texture* someMiniMap() {
-    static char storage[16];
-    return reinterpret_cast<Texture*>(storage);
+    static Texture miniMap("HeightMap/islandHomeMiniMap.bmp");
+    return &miniMap;
 }
 
 class InspectedHeightMap : public HeightMap {
@@ -107,6 +73,10 @@ TEST(HeightMap, BytesBecomeHeightsAndByteZeroIsAHole) {
         EXPECT_EQ(map->getHeight((float)(i - 1), (float)(j - 1)), expected[k]) << "byte " << k;
     }
     EXPECT_EQ(map->getSize(), 3.0f);
+    EXPECT_EQ(map->getMiniMapTexture(), someMiniMap());
+    EXPECT_EQ(map->getWorldType(), GRASS_WORLD);
+    map->setWorldType(SNOW_WORLD);
+    EXPECT_EQ(map->getWorldType(), SNOW_WORLD);
     EXPECT_EQ(map->cells().size(), 8u) << "two entries per cell";
     for (Polygon3D* p : map->cells()) {
         if (p) {

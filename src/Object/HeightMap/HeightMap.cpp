@@ -8,6 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "OpenGL/OpenGL.h"
+#include "Texture/Texture.h"
+#include "TexturesMeshes/TexturesMeshes.h"
+
 namespace {
 
 const float SKIRT_BOTTOM = -10.0f;
@@ -77,6 +81,9 @@ HeightMap::HeightMap(const char* path, int size, TexturesMeshes* texMesh, Textur
         }
     }
     steepPolygons.insert(steepPolygons.end(), edgePolygons.begin(), edgePolygons.end());
+    gentleBuffer.setPolygons(&gentlePolygons);
+    steepBuffer.setPolygons(&steepPolygons);
+    gentlePolygons.clear();
 }
 
 HeightMap::~HeightMap() {
@@ -199,7 +206,53 @@ void HeightMap::addEdgePolygons(Corner* corners) {
     }
 }
 
-void HeightMap::draw() {}
+void HeightMap::draw() {
+    glEnable(GL_TEXTURE_2D);
+
+    const GLfloat noSpecular[] = {0, 0, 0, 0};
+    glMaterialfv(GL_FRONT, GL_SPECULAR, noSpecular);
+    glMaterialf(GL_FRONT, GL_SHININESS, 0.1f);
+    if (Texture* ground = groundTexture()) {
+        ground->bindGLTexture();
+    }
+    gentleBuffer.drawVertexBuffer();
+
+    const GLfloat specular[] = {1, 1, 1, 1};
+    const GLfloat glow[] = {0.4f, 0.3f, 0.2f, 0};
+    glMaterialfv(GL_FRONT, GL_SPECULAR, specular);
+    glMaterialf(GL_FRONT, GL_SHININESS, 3.0f);
+    glMaterialfv(GL_FRONT, GL_EMISSION, glow);
+    if (Texture* cliff = cliffTexture()) {
+        cliff->bindGLTexture();
+    }
+    steepBuffer.drawVertexBuffer();
+
+    const GLfloat noEmission[] = {0, 0, 0, 0};
+    glMaterialfv(GL_FRONT, GL_EMISSION, noEmission);
+    glDisable(GL_TEXTURE_2D);
+}
+
+Texture* HeightMap::groundTexture() {
+    switch (worldType) {
+        case GRASS_WORLD: return texMesh->ground1Texture;
+        case LAVA_WORLD: return texMesh->lavaRockGroundTexture;
+        case SNOW_WORLD: return texMesh->snowTexture;
+        case MYSTIC_WORLD: return texMesh->mysticTopTexture;
+        case DIRT_WORLD: return texMesh->dirtGroundTexture;
+    }
+    return nullptr;
+}
+
+Texture* HeightMap::cliffTexture() {
+    switch (worldType) {
+        case GRASS_WORLD: return texMesh->cliffTexture;
+        case LAVA_WORLD: return texMesh->hotLavaCliffTexture;
+        case SNOW_WORLD: return texMesh->iceTextureSide;
+        case MYSTIC_WORLD: return texMesh->mysticSideTexture;
+        case DIRT_WORLD: return texMesh->dirtCliffTexture;
+    }
+    return nullptr;
+}
 
 bool HeightMap::doesSphereCollide(Vector3D* centre, float radius) {
     float ground = getHeight(centre->x, centre->z);
@@ -308,6 +361,9 @@ Polygon3D* HeightMap::getPolygonFromIndex(int i, int j, bool first) {
     return k < polygons.size() ? polygons[k] : nullptr;
 }
 
-void HeightMap::drawForShadow() {}
+void HeightMap::drawForShadow() {
+    gentleBuffer.drawVertexBuffer();
+    steepBuffer.drawVertexBuffer();
+}
 
 void HeightMap::drawHeightMapShadow(Vector3D*) { drawForShadow(); }

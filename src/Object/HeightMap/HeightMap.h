@@ -7,6 +7,7 @@
 #include "Object/Object.h"
 #include "Vector3D/Vector3D.h"
 #include "Vertex/Vertex.h"
+#include "VertexBuffer/VertexBuffer.h"
 #include "WorldType/WorldType.h"
 
 class Texture;
@@ -77,6 +78,8 @@ protected:
     std::vector<float> heights;
     TexturesMeshes* texMesh;
     Texture* miniMapTexture;
+    VertexBuffer gentleBuffer;
+    VertexBuffer steepBuffer;
 
 private:
     struct Corner {
@@ -90,6 +93,8 @@ private:
     void addCell(int i, int j);
     void addStandardPolygons(Corner* corners, const int (*triangles)[3]);
     void addEdgePolygons(Corner* corners);
+    Texture* groundTexture();
+    Texture* cliffTexture();
 
     HeightMap(const HeightMap&) = delete;
     HeightMap& operator=(const HeightMap&) = delete;
