@@ -9,7 +9,7 @@
 // glance: contact-pictures.png in the build folder.
 TEST(PictureContactSheet, IsWrittenForAllPictures) {
     std::vector<std::string> paths;
-    for (const PictureSpec& spec : allPictures()) paths.push_back(spec.path);
+    for (const ExpectedPicture& expected : allPictures()) paths.push_back(expected.path);
     std::vector<std::string> miniMaps = {"HeightMap/islandHomeMiniMap.bmp", "HeightMap/island1MiniMapL.bmp"};
     for (int i = 2; i <= 12; ++i) miniMaps.push_back("HeightMap/island" + std::to_string(i) + "MiniMap.bmp");
     for (const std::string& path : miniMaps)

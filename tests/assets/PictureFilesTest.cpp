@@ -23,26 +23,26 @@ bool headerIsUncompressed24Bit(const std::string& path) {
 }  // namespace
 
 TEST(PictureFiles, EveryPictureLoadsAsAnUncompressed24BitBmpOfItsSize) {
-    std::vector<PictureSpec> pictures = allPictures();
+    std::vector<ExpectedPicture> pictures = allPictures();
     EXPECT_EQ(pictures.size(), 134u);
-    for (const PictureSpec& spec : pictures) {
-        SCOPED_TRACE(spec.path);
-        EXPECT_TRUE(headerIsUncompressed24Bit(assetPath(spec.path)));
-        Picture picture(spec.path);
+    for (const ExpectedPicture& expected : pictures) {
+        SCOPED_TRACE(expected.path);
+        EXPECT_TRUE(headerIsUncompressed24Bit(assetPath(expected.path)));
+        Picture picture(expected.path);
         ASSERT_NE(picture.surface, nullptr) << SDL_GetError();
         EXPECT_EQ(picture.surface->format->BitsPerPixel, 24);
-        EXPECT_EQ(picture.surface->w, spec.width);
-        EXPECT_EQ(picture.surface->h, spec.height);
+        EXPECT_EQ(picture.surface->w, expected.width);
+        EXPECT_EQ(picture.surface->h, expected.height);
     }
 }
 
 // A key-coloured texel turns transparent but still writes depth, so it
 // would punch holes through meshes, terrain, sky and missiles.
 TEST(PictureFiles, OpaquePicturesNeverUseTheColourKey) {
-    for (const PictureSpec& spec : allPictures()) {
-        if (spec.keyed) continue;
-        SCOPED_TRACE(spec.path);
-        Picture picture(spec.path);
+    for (const ExpectedPicture& expected : allPictures()) {
+        if (expected.keyed) continue;
+        SCOPED_TRACE(expected.path);
+        Picture picture(expected.path);
         ASSERT_NE(picture.surface, nullptr);
         int keyed = 0;
         for (int y = 0; y < picture.surface->h; ++y)
@@ -52,12 +52,12 @@ TEST(PictureFiles, OpaquePicturesNeverUseTheColourKey) {
 }
 
 TEST(PictureFiles, OverlaysAndSpritesAreClearWhereTheWorldShowsAndDrawnWhereMeant) {
-    for (const PictureSpec& spec : allPictures()) {
-        if (!spec.keyed) continue;
-        SCOPED_TRACE(spec.path);
-        Picture picture(spec.path);
+    for (const ExpectedPicture& expected : allPictures()) {
+        if (!expected.keyed) continue;
+        SCOPED_TRACE(expected.path);
+        Picture picture(expected.path);
         ASSERT_NE(picture.surface, nullptr);
-        for (PixelPoint p : spec.clear) EXPECT_TRUE(picture.isKey(p.x, p.y)) << "should be clear at " << p.x << "," << p.y;
-        for (PixelPoint p : spec.solid) EXPECT_FALSE(picture.isKey(p.x, p.y)) << "should be drawn at " << p.x << "," << p.y;
+        for (PixelPoint p : expected.clear) EXPECT_TRUE(picture.isKey(p.x, p.y)) << "should be clear at " << p.x << "," << p.y;
+        for (PixelPoint p : expected.solid) EXPECT_FALSE(picture.isKey(p.x, p.y)) << "should be drawn at " << p.x << "," << p.y;
     }
 }

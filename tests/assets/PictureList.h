@@ -19,7 +19,7 @@ struct PixelPoint {
     int x, y;
 };
 
-struct PictureSpec {
+struct ExpectedPicture {
     std::string path;
     int width, height;
     bool keyed;
@@ -27,8 +27,8 @@ struct PictureSpec {
     std::vector<PixelPoint> solid;
 };
 
-inline std::vector<PictureSpec> allPictures() {
-    std::vector<PictureSpec> list;
+inline std::vector<ExpectedPicture> allPictures() {
+    std::vector<ExpectedPicture> list;
     auto opaque = [&](const std::string& path, int w, int h) { list.push_back({path, w, h, false, {}, {}}); };
     auto keyed = [&](const std::string& path, int w, int h, std::vector<PixelPoint> clear, std::vector<PixelPoint> solid) {
         list.push_back({path, w, h, true, std::move(clear), std::move(solid)});
