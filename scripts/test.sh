@@ -19,3 +19,6 @@ echo "== tests under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTAVIR_SANITIZE=ON -DTAVIR_ASSETS=OFF -DTAVIR_DATA_DIR="$PWD/build/data"
 cmake --build build-asan -j"$jobs" --target tavir_tests $(test -d tests/gl && ls tests/gl/*.cpp >/dev/null 2>&1 && echo tavir_gl_tests)
 ctest --test-dir build-asan --output-on-failure -j"$jobs" -L 'unit|gl'
+
+echo "== fuzzing the OBJ/MTL reader (60 s)"
+bash fuzz/run.sh 60 build/data

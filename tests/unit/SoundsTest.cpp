@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -265,6 +266,17 @@ TEST_F(SoundBank, NoRepeatCountBelowOnce) {
         sounds.playShoot(times);
         EXPECT_EQ(playingChannels(), 0) << times;
     }
+}
+
+TEST_F(SoundBank, FillsEverySlotFromTheAssetPack) {
+    const char* data = std::getenv("TAVIR_DATA_DIR");
+    if (data == nullptr || !std::filesystem::is_directory(std::string(data) + "/Music/Sounds")) {
+        GTEST_SKIP() << "no asset pack with sounds in TAVIR_DATA_DIR yet";
+    }
+    WorkingDirectory inPack(data);
+    sounds.loadAllSounds();
+    for (const EffectCase& effect : effects) EXPECT_NE(sounds.*effect.slot, nullptr) << effect.file;
+    for (const TrackCase& track : tracks) EXPECT_NE(sounds.*track.slot, nullptr) << track.file;
 }
 
 }  // namespace
