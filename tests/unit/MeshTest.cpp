@@ -5,10 +5,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "FrameBuffer/FrameBuffer.h"
 #include "GLContext/GLContext.h"
 #include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
 #include "ObjLoader/objLoader.h"
+#include "Shader/Shader.h"
 #include "Texture/Texture.h"
 #include "support/Fixtures.h"
 
@@ -193,6 +195,8 @@ TEST(VertexBuffer, NeverDrawnObjectsTouchNoOpenGL) {
         mesh.addPolygon(polygons[0]);
         mesh.compile();
         Texture texture("Textures/never.bmp");
+        FrameBuffer target;
+        Shader shader;
         delete polygons[0];
     }
     GLContext::setAlive(false);
