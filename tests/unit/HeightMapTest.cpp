@@ -377,7 +377,7 @@ TEST(HeightMapDeathTest, BrokenFilesEndTheProgramWithOneLineNamingTheFile) {
         const char* file;
         const char* message;
     } cases[] = {
-        {"missing.bmp", "cannot be opened"},
+        {"missing.bmp", "cannot be opened \\(No such file or directory\\)"},
         {"text.bmp", "is not a readable BMP image"},
         {"colour.bmp", "is not an 8-bit image \\(it has 24 bits per pixel\\)"},
         {"narrow.bmp", "is 3 x 4 pixels, smaller than the 4 x 4 samples needed"},

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "OpenGL/OpenGL.h"
 #include "Texture/Texture.h"
@@ -40,7 +42,9 @@ HeightMap::HeightMap(const char* path, int size, TexturesMeshes* texMesh, Textur
 
     SDL_RWops* file = SDL_RWFromFile(path, "rb");
     if (file == nullptr) {
-        failToLoad(path, "cannot be opened");
+        char problem[300];
+        std::snprintf(problem, sizeof problem, "cannot be opened (%s)", std::strerror(errno));
+        failToLoad(path, problem);
     }
     SDL_Surface* image = SDL_LoadBMP_RW(file, 1);
     if (image == nullptr) {
