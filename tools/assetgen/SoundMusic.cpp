@@ -198,7 +198,7 @@ MusicFile birds() {
             return b.process(a.process(x)) * (0.7 + 0.3 * cycles(i, n, 2, channel));
         });
         Samples& out = channel ? loop.right : loop.left;
-        for (int i = 0; i < n; ++i) out[i] += air[i] * 0.6f;
+        for (int i = 0; i < n; ++i) out[i] += air[i] * 0.3f;
     }
     NoiseSource pick(33);
     for (int call = 0; call < 26; ++call) {
