@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <set>
+#include <string>
+
+#include "AssetPack.h"
+#include "TerrainLayout.h"
+
+namespace {
+
+struct MapFile {
+    std::string path;
+    int side;
+};
+
+std::vector<MapFile> eightBitMaps() {
+    std::vector<MapFile> maps;
+    std::set<std::string> seen;
+    for (const IslandFiles& island : islandFiles) {
+        maps.push_back({island.heightMap, island.side});
+        for (const char* kind : {"Flowers.bmp", "Trees.bmp", "Grass.bmp"}) {
+            std::string path = std::string(island.nature) + kind;
+            if (seen.insert(path).second) maps.push_back({path, island.natureSide});
+        }
+        if (*island.money) maps.push_back({island.money, island.side});
+    }
+    return maps;
+}
+
+bool isMagenta(const SDL_Surface* surface, int u, int v) {
+    const uint8_t* p = (const uint8_t*)surface->pixels + v * surface->pitch + u * 3;
+    Uint8 r, g, b;
+    SDL_GetRGB(p[0] | p[1] << 8 | p[2] << 16, surface->format, &r, &g, &b);
+    return r == 255 && g == 0 && b == 255;
+}
+
+// Samples where the mini map, read in the given orientation, disagrees with
+// the height map about where the ground is; the one-sample rim of the
+// coast may go either way.
+int coastMismatches(const HeightField& field, const SDL_Surface* miniMap, bool flipX, bool flipZ) {
+    int side = field.getSide(), mismatches = 0;
+    for (int j = 0; j < side; ++j) {
+        for (int i = 0; i < side; ++i) {
+            bool hole = field.level(i, j) < 0;
+            bool rim = false;
+            for (int dj = -1; dj <= 1; ++dj)
+                for (int di = -1; di <= 1; ++di)
+                    if (field.onGrid(i + di, j + dj) && (field.level(i + di, j + dj) < 0) != hole) rim = true;
+            if (rim) continue;
+            int u = (int)((i + 0.5) * miniMap->w / side), v = (int)((j + 0.5) * miniMap->h / side);
+            if (flipX) u = miniMap->w - 1 - u;
+            if (flipZ) v = miniMap->h - 1 - v;
+            if (isMagenta(miniMap, u, v) != hole) mismatches++;
+        }
+    }
+    return mismatches;
+}
+
+}  // namespace
+
+// The game trusts these files: 8 bits, a palette, and at least the island's
+// side in both directions (exactly the side is what we ship).
+TEST(TerrainMaps, EveryMapIsEightBitAtItsIslandsSide) {
+    std::vector<MapFile> maps = eightBitMaps();
+    EXPECT_EQ(maps.size(), 52u);
+    for (const MapFile& map : maps) {
+        SCOPED_TRACE(map.path);
+        SDL_Surface* surface = SDL_LoadBMP(assetPath(map.path).c_str());
+        ASSERT_NE(surface, nullptr) << SDL_GetError();
+        EXPECT_EQ(surface->format->BitsPerPixel, 8);
+        EXPECT_NE(surface->format->palette, nullptr);
+        EXPECT_EQ(surface->w, map.side);
+        EXPECT_EQ(surface->h, map.side);
+        SDL_FreeSurface(surface);
+    }
+}
+
+// The HUD lays the mini map over the island square with s along x and t
+// along z, keying magenta away: it must show the island's own outline, the
+// right way round.
+TEST(TerrainMaps, MiniMapsAreMagentaExactlyWhereTheIslandHasNoGround) {
+    for (int island = 0; island < 13; ++island) {
+        const IslandFiles& files = islandFiles[island];
+        SCOPED_TRACE(files.miniMap);
+        HeightField field(files.heightMap, files.side);
+        ASSERT_TRUE(field.loaded());
+        SDL_Surface* miniMap = SDL_LoadBMP(assetPath(files.miniMap).c_str());
+        ASSERT_NE(miniMap, nullptr) << SDL_GetError();
+        ASSERT_EQ(miniMap->format->BitsPerPixel, 24);
+        EXPECT_EQ(coastMismatches(field, miniMap, false, false), 0);
+        // The shapes are lopsided enough that a mirrored map would show.
+        EXPECT_GT(coastMismatches(field, miniMap, true, false), 50);
+        EXPECT_GT(coastMismatches(field, miniMap, false, true), 50);
+        SDL_FreeSurface(miniMap);
+    }
+}
