@@ -1,23 +1,174 @@
 #ifndef CONTROLLER_H
 #define CONTROLLER_H
 
+#include <SDL.h>
+
+#include <vector>
+
+#include "Camera/Camera.h"
+#include "Controller/MissileType.h"
+#include "HeadsUpDisplay/HeadsUpDisplay.h"
+#include "Inventory/InventoryScreen.h"
+#include "MainMenu/MainMenu.h"
+#include "Object/Character/ForestSpirit/Hero/Hero.h"
+#include "SkyBox/SkyBox.h"
+#include "Sounds/Sounds.h"
+#include "TexturesMeshes/TexturesMeshes.h"
 #include "Vector3D/Vector3D.h"
 
+class CutScene;
+class EnemyForestSpirit;
+class HeightMap;
+class HoldableItem;
+class Island;
+class IslandPortal;
+class Missile;
 class Object;
+class Particle;
 class Polygon3D;
+class Portal;
+class QuestPoint;
+class Shop;
 
-// The game controller. Minimal for now: it grows into the real controller,
-// with the islands behind these queries, later.
+// Slots of the held-keys array: SDL key symbols 0 to 320.
+const int KEY_SLOTS = 321;
+const int ISLAND_COUNT = 13;
+const int ISLAND_PORTAL_COUNT = 24;
+const int CUT_SCENE_COUNT = 4;
+const Uint32 FRAME_MILLISECONDS = 40;
+
+// The one game controller. It builds the whole world in its constructor,
+// before any window exists, owns everything long-lived, runs the frame and
+// takes the input. The figures, portals and islands call back its queries
+// instead of holding references into the world. The game modes are the
+// independent flags below, not one state value.
 class Controller {
 public:
-    Controller();
-    virtual ~Controller();
+    bool visitedIsland1;
+    bool visitedIsland5;
+    bool visitedIsland6;
+    bool visitedIsland10;
+    bool visitedIsland11;
+    bool shadowsOn;
+    Vector3D lightPosition;
+    MainMenu mainMenu;
+    bool inShop;
+    bool nearShop;
+    Shop* currShop;
+    InventoryScreen inventoryScreen;
+    HeadsUpDisplay headsUpDisplay;
+    Camera camera;
+    Hero hero;
+    SkyBox skyBox;
+    std::vector<Missile*> missiles;
+    std::vector<Particle*> particles;
+    std::vector<HoldableItem*> allHoldableItems;
+    TexturesMeshes texturesMeshes;
+    Sounds sounds;
+    Island* islands[ISLAND_COUNT];
+    IslandPortal* islandPortals[ISLAND_PORTAL_COUNT];
+    CutScene* cutScenes[CUT_SCENE_COUNT];
+    Portal* alphaPortal;
+    Portal* betaPortal;
+    int currentIsland;
+    int currentCutScene;
+    Uint32 lastFrameTicks;
+    bool keys[KEY_SLOTS];
+    bool mouseDown;
+    int mouseDeltaX;
+    int mouseDeltaY;
+    bool inMainMenu;
+    bool inventoryOpen;
+    bool cutScenePlaying;
+    bool gameStarted;
+    bool paused;
+    bool heroTakesDamage;
+    bool questMessage;
+    bool introScreen;
+    bool isGameOver;
+    QuestPoint* currentQuestPoint;
+    Uint32 framesRendered;
+    Uint32 lateFrames;
+    Uint32 timeLate;
 
+    Controller();
+    ~Controller();
+
+    // Start-up, once the video mode is set.
+    void init();
+    void initLighting();
+    // Opens the audio device (exit status 1 when it cannot), loads the sound
+    // bank and starts the intro music.
+    void initMusic();
+
+    // One frame: world, camera, picture, pacing.
+    void processGame();
+    void updateWorld();
+    void setIfUnderwater();
+    void gameOver();
+    // The pacing step alone: counts a late frame or sleeps the rest of the
+    // 40 ms.
+    void waitTillEndOfFrame();
+    // How long the frame that ends at `now` still has to wait, 0 to 39 ms;
+    // counts it when it is late.
+    Uint32 computeFrameDelay(Uint32 now);
+    void startGame();
+
+    // Input. False ends the main loop.
+    bool eventMessage(SDL_Event& event);
+    void processKeyDown(SDL_Event& event);
+    void processMouseDown(SDL_Event& event);
+    void processMouseMoved(SDL_Event& event);
+    void processMouseUp(SDL_Event& event);
+    void updateCamera();
+    void setFreeViewMode();
+    void clearMouse();
+
+    // Queries on the current island.
+    Camera* getCamera();
+    Hero* getHero();
+    HeightMap* getCurrentHeightMap();
+    HeightMap* getCollidingHeightMap(Vector3D* position, float radius);
+    Object* doesLineCollideWithObject(Vector3D* from, Vector3D* to);
     // The terrain triangle crossed by the segment from end - direction to
     // end, or null.
     Polygon3D* getCollidingHeightMapPolygon(Vector3D* direction, Vector3D* end);
-    // An object of the current island that the segment meets, or null.
-    Object* doesLineCollideWithObject(Vector3D* from, Vector3D* to);
+    bool doesPortalIntersectObject(Vector3D* position, float radius);
+    // The hero first, then the island's objects.
+    Object* doesSphereCollideWithObject(Vector3D* position, float radius);
+    EnemyForestSpirit* getCollidingForestSpirit(Vector3D* position, float radius);
+    Object* getCollidingObject(Vector3D* position, float radius);
+
+    // Missiles, particles and local portals.
+    void fireMissile(MissileType type);
+    void addMissile(Missile* missile);
+    void updateMissiles();
+    void updatePortals();
+    void updateParticles();
+    void getCollidingPortal(Vector3D* position, float radius, Portal*& hit, Portal*& other);
+    float getDistanceToLocalPortal(Vector3D* position);
+
+    // The island network.
+    void createIslandPortals();
+    IslandPortal* createIslandPortal(Vector3D position, float angleDegrees, int islandIndex);
+    void createCutScenes();
+    void setCurrentIsland(int islandIndex);
+    void addItemToInventory(HoldableItem* item);
+
+    // The picture.
+    void renderWorld();
+    void resetLights();
+    void checkForGLErrors();
+
+    void createNewObjects();
+    void evilWizardHasBeenVanquised();
+
+private:
+    void openMainMenu();
+    void printStatistics();
+
+    Controller(const Controller&) = delete;
+    Controller& operator=(const Controller&) = delete;
 };
 
 #endif

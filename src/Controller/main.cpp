@@ -1,43 +1,106 @@
-// Entry point. Until the game controller lands this opens the window and
-// runs an empty paced loop so the start-up path can be tested end to end.
+// The game's entry point and main loop, and the one global controller.
 #include <SDL.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
+#include "Controller/Controller.h"
+#include "Controller/EventQueue.h"
+#include "GLContext/GLContext.h"
 #include "OpenGL/OpenGL.h"
 
-int main(int, char**) {
-    setvbuf(stdout, NULL, _IOLBF, 0);
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
-        fprintf(stderr, "Unable to initialise SDL: %s\n", SDL_GetError());
-        return 1;
+namespace {
+
+// Set up before the controller, whose constructor prints the loading lines:
+// each console line goes out whole and at once, also into a pipe or a file.
+struct ConsoleStreams {
+    ConsoleStreams() { setvbuf(stdout, NULL, _IOLBF, 0); }
+} consoleStreams;
+
+}  // namespace
+
+Controller controller;
+
+int SDL_main(int argc, char** argv);
+
+namespace {
+
+// Runs on every exit path, before the controller's destructor: the desktop
+// mode and the mouse come back, and nothing deletes OpenGL objects after.
+void shutDownSDL() {
+    GLContext::setAlive(false);
+    SDL_Quit();
+}
+
+[[noreturn]] void failStartUp(const char* what) {
+    fprintf(stderr, "%s: %s\n", what, SDL_GetError());
+    exit(1);
+}
+
+}  // namespace
+
+// One event at most per pass, then one frame.
+void main_loop_function() {
+    for (;;) {
+        SDL_Event event;
+        if (pollFoldedEvent(&event) && !controller.eventMessage(event)) {
+            return;
+        }
+        controller.processGame();
     }
-    atexit(SDL_Quit);
-    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+}
+
+bool events() {
+    SDL_Event event;
+    if (!pollFoldedEvent(&event)) {
+        return true;
+    }
+    return controller.eventMessage(event);
+}
+
+int SDL_main(int, char**) {
+    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
+        failStartUp("Unable to start SDL");
+    }
+    atexit(shutDownSDL);
+
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
-    int bpp = info ? info->vfmt->BitsPerPixel : 0;
-    if (SDL_SetVideoMode(800, 600, bpp, SDL_OPENGL | SDL_FULLSCREEN) == NULL) {
-        fprintf(stderr, "Unable to open the video mode: %s\n", SDL_GetError());
-        return 1;
+    int bitsPerPixel = info ? info->vfmt->BitsPerPixel : 0;
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+
+    SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile("Textures/icon.bmp", "rb"), 1);
+    if (icon == NULL) {
+        failStartUp("Unable to load the icon Textures/icon.bmp");
+    }
+    SDL_SetColorKey(icon, SDL_SRCCOLORKEY, SDL_MapRGB(icon->format, 255, 0, 255));
+    SDL_WM_SetIcon(icon, NULL);
+
+    if (SDL_SetVideoMode(800, 600, bitsPerPixel,
+                         SDL_HWSURFACE | SDL_ASYNCBLIT | SDL_OPENGL | SDL_ANYFORMAT | SDL_FULLSCREEN) == NULL) {
+        failStartUp("Unable to open the 800x600 OpenGL video mode");
+    }
+    GLContext::setAlive(true);
+    GLenum glew = glewInit();
+    if (glew != GLEW_OK) {
+        fprintf(stderr, "Unable to load the OpenGL entry points: %s\n", (const char*)glewGetErrorString(glew));
+        exit(1);
     }
     SDL_WM_SetCaption("Tavir", NULL);
-    glewInit();
-    bool running = true;
-    Uint32 last = SDL_GetTicks();
-    while (running) {
-        SDL_Event event;
-        if (SDL_PollEvent(&event)) {
-            if (event.type == SDL_QUIT) running = false;
-            if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F12) running = false;
-        }
-        glClearColor(0.1f, 0.3f, 0.2f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-        SDL_GL_SwapBuffers();
-        Uint32 now = SDL_GetTicks();
-        int remainder = 40 - (int)(now - last);
-        if (remainder > 0) SDL_Delay(remainder);
-        last = SDL_GetTicks();
-    }
+
+    controller.init();
+
+    SDL_ShowCursor(0);
+    SDL_WM_GrabInput(SDL_GRAB_ON);
+    // The grab warps the pointer to the centre; that jump must not turn the
+    // hero or the camera.
+    SDL_PumpEvents();
+    SDL_GetRelativeMouseState(NULL, NULL);
+
+    main_loop_function();
     return 0;
 }
+
+// SDL's start-up glue calls SDL_main only on some platforms; here the
+// process entry does, after static initialisation has built the controller.
+int main(int argc, char** argv) { return SDL_main(argc, argv); }

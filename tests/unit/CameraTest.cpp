@@ -7,12 +7,15 @@
 #include "Camera/Camera.h"
 #include "Controller/Controller.h"
 #include "Object/Character/ForestSpirit/Hero/Hero.h"
+#include "support/GameFolder.h"
 #include "support/VectorExpect.h"
 
 namespace {
 
 class CameraTest : public ::testing::Test {
 protected:
+    // Islands without ground: nothing is in the camera's way.
+    GameFolder gameFolder{[](int, int, int) { return (uint8_t)0; }};
     Camera camera;
     Hero hero;
     Controller controller;

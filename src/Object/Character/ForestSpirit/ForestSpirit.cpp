@@ -2,7 +2,11 @@
 
 #include <cmath>
 
-ForestSpirit::ForestSpirit() : heightMap(nullptr) { resetPosition(); }
+ForestSpirit::ForestSpirit()
+    : heightMap(nullptr), eyesMesh(nullptr), bodyMesh(nullptr), leftFootMesh(nullptr), rightFootMesh(nullptr),
+      leftArmMesh(nullptr), rightArmMesh(nullptr), sounds(nullptr), texture(nullptr), fireballTexture(nullptr) {
+    resetPosition();
+}
 
 ForestSpirit::~ForestSpirit() {}
 
@@ -32,3 +36,27 @@ void ForestSpirit::resetPosition() {
     groundForward.setLength(1.0);
     heightMap = nullptr;
 }
+
+void ForestSpirit::setMeshes(Mesh* eyes, Mesh* body, Mesh* leftFoot, Mesh* rightFoot, Mesh* leftArm,
+                             Mesh* rightArm) {
+    eyesMesh = eyes;
+    bodyMesh = body;
+    leftFootMesh = leftFoot;
+    rightFootMesh = rightFoot;
+    leftArmMesh = leftArm;
+    rightArmMesh = rightArm;
+}
+
+void ForestSpirit::setSounds(Sounds* sounds) { this->sounds = sounds; }
+
+void ForestSpirit::setTexture(Texture* texture) { this->texture = texture; }
+
+void ForestSpirit::setFireballTexture(Texture* texture) { fireballTexture = texture; }
+
+void ForestSpirit::addMeshToExtras(Mesh* mesh) { extras.push_back(mesh); }
+
+std::vector<Mesh*>* ForestSpirit::getExtras() { return &extras; }
+
+bool ForestSpirit::isCurrentlyAnimating() { return false; }
+
+void ForestSpirit::firePortalMissile(PortalMissile*& missile) { missile = nullptr; }

@@ -1,0 +1,29 @@
+#ifndef STATICOBJECT_H
+#define STATICOBJECT_H
+
+#include <vector>
+
+#include "Object/Object.h"
+
+class Mesh;
+
+// A placed thing drawn from a list of borrowed meshes. Minimal for now: it
+// keeps its meshes and flags; drawing comes with the placed objects.
+class StaticObject : public Object {
+public:
+    bool enabledDrawing;
+    std::vector<Mesh*> meshes;
+    float rotationAngleDegrees;
+
+    StaticObject();
+    virtual ~StaticObject();
+
+    void draw() override;
+    void addMesh(Mesh* mesh);
+    void setRotationAngleDegrees(float degrees);
+    float getRotationAngleDegrees() const;
+    void setEnabledDrawing(bool enabled);
+    bool isEnabledDrawing();
+};
+
+#endif

@@ -1,0 +1,7 @@
+#include "SkyBox/SkyBox.h"
+
+SkyBox::SkyBox() {}
+
+SkyBox::~SkyBox() {}
+
+void SkyBox::draw() {}
