@@ -1,10 +1,24 @@
 #include "Object/StaticObject/StaticObject.h"
 
+#include <cassert>
+
+#include "Mesh/Mesh.h"
+#include "OpenGL/OpenGL.h"
+
 StaticObject::StaticObject() : enabledDrawing(true), rotationAngleDegrees(0.0f) {}
 
 StaticObject::~StaticObject() {}
 
-void StaticObject::draw() {}
+void StaticObject::draw() {
+    glPushMatrix();
+    glTranslatef(position.x, position.y, position.z);
+    glRotatef(rotationAngleDegrees, 0.0f, 1.0f, 0.0f);
+    for (size_t i = 0; i < meshes.size(); i++) {
+        assert(meshes.at(i));
+        meshes.at(i)->draw();
+    }
+    glPopMatrix();
+}
 
 void StaticObject::addMesh(Mesh* mesh) { meshes.push_back(mesh); }
 
@@ -12,6 +26,12 @@ void StaticObject::setRotationAngleDegrees(float degrees) { rotationAngleDegrees
 
 float StaticObject::getRotationAngleDegrees() const { return rotationAngleDegrees; }
 
-void StaticObject::setEnabledDrawing(bool enabled) { enabledDrawing = enabled; }
+// Meshes are shared: this hides or shows every object drawn with them.
+void StaticObject::setEnabledDrawing(bool enabled) {
+    enabledDrawing = enabled;
+    for (Mesh* mesh : meshes) {
+        mesh->enableDrawing(enabled);
+    }
+}
 
 bool StaticObject::isEnabledDrawing() { return enabledDrawing; }

@@ -7,8 +7,8 @@
 
 class Mesh;
 
-// A placed thing drawn from a list of borrowed meshes. Minimal for now: it
-// keeps its meshes and flags; drawing comes with the placed objects.
+// A placed thing drawn from a list of borrowed meshes, turned about y.
+// Minimal for now: the shop building and the castle come with the levels.
 class StaticObject : public Object {
 public:
     bool enabledDrawing;
