@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libfreetype-dev fonts-dejavu-core libsndfile1-dev
     clang libclang-rt-14-dev
-    xvfb xauth xdotool x11-apps x11-utils imagemagick
+    xvfb xauth xdotool x11-apps x11-utils imagemagick mesa-utils
 )
 
 missing=()
