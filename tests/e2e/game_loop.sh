@@ -52,9 +52,10 @@ grep -qE '^Frames rendered late: [0-9]+$' <<<"$(sed -n 2p <<<"$stats")" || fail 
 grep -qE '^Time late per frame: [0-9]+ \(ms\)$' <<<"$(sed -n 3p <<<"$stats")" || fail "statistics: $stats"
 
 # Frames since start-up over the time the window was open (plus the short
-# start before it): 25 a second, with room for a slow software renderer.
+# start before it): 25 a second, never more, with room for a software
+# renderer on a busy machine.
 frames=$(sed -n 's/^Frames rendered: //p' <<<"$stats")
 elapsed_ms=$(((stopped - opened) / 1000000))
 rate=$((frames * 1000 / elapsed_ms))
-[ "$rate" -ge 18 ] && [ "$rate" -le 27 ] || fail "$frames frames in $elapsed_ms ms: $rate a second"
+[ "$rate" -ge 12 ] && [ "$rate" -le 27 ] || fail "$frames frames in $elapsed_ms ms: $rate a second"
 echo "game_loop: ok ($frames frames in $elapsed_ms ms, $colours colours)"
