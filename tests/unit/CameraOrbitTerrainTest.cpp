@@ -28,7 +28,7 @@ float orbitRadius(Controller& c) {
 // The start pose looks along -z, so the orbit sits on the +z side.
 TEST(CameraOrbitTerrain, PullsInTillTheTerrainIsOutOfTheWay) {
     GameFolder folder(wallBehindTheStart(7));
-    Controller c;
+    Controller& c = *keepForTheProcess(new Controller());
     float radius = orbitRadius(c);
     EXPECT_LT(radius, 9.0f);
     EXPECT_GE(radius, 7.0f);
@@ -39,7 +39,7 @@ TEST(CameraOrbitTerrain, PullsInTillTheTerrainIsOutOfTheWay) {
 
 TEST(CameraOrbitTerrain, ShowsTheHerosEyesWhenEveryRadiusIsBlocked) {
     GameFolder folder(wallBehindTheStart(2));
-    Controller c;
+    Controller& c = *keepForTheProcess(new Controller());
     orbitRadius(c);
     Vector3D offset = c.hero.getEyeOffset();
     Vector3D position = c.hero.getPosition();
@@ -49,6 +49,6 @@ TEST(CameraOrbitTerrain, ShowsTheHerosEyesWhenEveryRadiusIsBlocked) {
 
 TEST(CameraOrbitTerrain, StaysAtTenOverOpenGround) {
     GameFolder folder;
-    Controller c;
+    Controller& c = *keepForTheProcess(new Controller());
     EXPECT_NEAR(orbitRadius(c), 10.0f, 1e-4f);
 }

@@ -18,7 +18,7 @@ protected:
     GameFolder gameFolder{[](int, int, int) { return (uint8_t)0; }};
     Camera camera;
     Hero hero;
-    Controller controller;
+    Controller& controller = *keepForTheProcess(new Controller());
     bool keys[SDLK_LAST] = {};
 
     Vector3D view() {

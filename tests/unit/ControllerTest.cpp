@@ -32,11 +32,11 @@ SDL_Event keyEvent(Uint8 type, int sym) {
 class ControllerTest : public ::testing::Test {
 protected:
     GameFolder folder;
-    std::unique_ptr<Controller> controller;
+    Controller* controller = nullptr;
 
     void SetUp() override {
         testing::internal::CaptureStdout();
-        controller.reset(new Controller());
+        controller = keepForTheProcess(new Controller());
         startUpOutput = testing::internal::GetCapturedStdout();
     }
 
