@@ -2,11 +2,14 @@
 
 #include <SDL.h>
 
+#include <cmath>
 #include <set>
 #include <string>
 
 #include "AssetPack.h"
+#include "Object/HeightMap/HeightMap.h"
 #include "TerrainLayout.h"
+#include "Texture/Texture.h"
 
 namespace {
 
@@ -94,5 +97,32 @@ TEST(TerrainMaps, MiniMapsAreMagentaExactlyWhereTheIslandHasNoGround) {
         EXPECT_GT(coastMismatches(field, miniMap, true, false), 50);
         EXPECT_GT(coastMismatches(field, miniMap, false, true), 50);
         SDL_FreeSurface(miniMap);
+    }
+}
+
+// The checks read heights their own way; the game's terrain must agree with
+// them everywhere they look, or they would prove nothing about the game.
+TEST(TerrainMaps, GameTerrainReadsTheHeightsTheChecksUse) {
+    // Only drawing reads the registry; building the terrain needs it to exist.
+    static char registry[16];
+    Texture miniMap("HeightMap/islandHomeMiniMap.bmp");
+    for (int island = 0; island < 13; ++island) {
+        const IslandFiles& files = islandFiles[island];
+        SCOPED_TRACE(files.heightMap);
+        HeightField field(files.heightMap, files.side);
+        ASSERT_TRUE(field.loaded());
+        HeightMap terrain(assetPath(files.heightMap).c_str(), files.side, reinterpret_cast<TexturesMeshes*>(registry),
+                          &miniMap);
+        // The game asks at float points; ask both at the very same ones.
+        int disagreements = 0;
+        auto compare = [&](float x, float z) {
+            if (std::fabs(terrain.getHeight(x, z) - field.height(x, z)) > 1e-3) disagreements++;
+        };
+        double half = files.side / 2.0;
+        for (double z = -half - 1; z < half + 1; z += 2.37)
+            for (double x = -half - 1; x < half + 1; x += 2.11) compare((float)x, (float)z);
+        for (const Footing& f : footings())
+            if (f.island == island) compare((float)f.x, (float)f.z);
+        EXPECT_EQ(disagreements, 0);
     }
 }

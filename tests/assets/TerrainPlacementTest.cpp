@@ -278,7 +278,7 @@ TEST(TerrainPlacement, EveryCoinLiesOverWalkableGround) {
 
 // Trees are solid: none on gates, buildings, volcanoes, spirits or inside the
 // cave and castle walls. Island 10 grows island 9's trees, so those pixels
-// must suit both islands.
+// must suit both islands. Plants stay within what a frame can draw.
 TEST(TerrainPlacement, TreesKeepClearOfWhatTheGamePlaces) {
     Problems problems;
     for (int island = 0; island < 13; ++island) {
@@ -316,6 +316,17 @@ TEST(TerrainPlacement, TreesKeepClearOfWhatTheGamePlaces) {
             }
         if (island != 10 && (planted < 15 || planted > 60))
             problems.add(island, std::to_string(planted) + " trees");
+        // Every flower is three mesh draws and every tuft one, each frame.
+        int small = 0;
+        for (const char* kind : {"Flowers.bmp", "Grass.bmp"}) {
+            std::vector<uint8_t> layer = loadMapBytes(std::string(files.nature) + kind, files.natureSide);
+            for (int r = 0; r < files.side && !layer.empty(); ++r)
+                for (int c = 0; c < files.side; ++c)
+                    if (layer[(size_t)r * files.natureSide + c] &&
+                        map.height(c - 0.5 * files.side, r - 0.5 * files.side) != HeightField::UNDEFINED)
+                        small++;
+        }
+        if (small > 500) problems.add(island, std::to_string(small) + " flowers and tufts of grass");
     }
     EXPECT_TRUE(problems.empty()) << problems.report();
 }

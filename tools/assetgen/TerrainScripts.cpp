@@ -376,7 +376,9 @@ const std::vector<Spot> lake7 = {{26.304, 12.7271}, {-34.6558, 31.4388}, {-6.388
 
 void designIsland7(TerrainDesign& d) {
     IslandBuilder b(d, 200, TerrainWorld::SNOW, 1700);
-    b.shape(roughen(unite({superellipse({0, 2}, 94, 94, 3.0), disc({-86, -16.2}, 14)}), 5, 28, b.seed(1)),
+    // The coast bulges west to the map's edge, where heroes sent by the
+    // island keys land.
+    b.shape(unite({roughen(superellipse({0, 2}, 94, 94, 3.0), 5, 28, b.seed(1)), disc({-82, -16.2}, 18)}),
             [&](double x, double z, double coast) {
                 return std::max(8, hills(x, z, b.seed(2), 18 + 8 * rim(coast, 16), 8, 26, 3));
             });
