@@ -40,22 +40,34 @@ bool plantSite(const TerrainDesign& island, double x, double z, int reach, bool 
     return true;
 }
 
-// For a borrowed overlay pixel: fine when the borrower has no ground there at
-// all (nothing is planted) or when the plant suits it too.
-bool suitsBorrower(const TerrainDesign* borrower, int column, int row, int reach, bool tree) {
-    if (!borrower) return true;
-    int side = borrower->side;
+// An island that reads an overlay file, with its distances to the coast.
+struct Reader {
+    const TerrainDesign* island;
+    std::vector<float> coast;
+};
+
+// Whether an overlay pixel suits a reader: fine when the island has no
+// ground there at all (nothing is planted), or when the plant can stand;
+// `grows` tells which of the two it was.
+bool suits(const Reader& reader, int column, int row, int reach, bool tree, bool* grows) {
+    *grows = false;
+    const TerrainDesign& island = *reader.island;
+    int side = island.side;
     if (column >= side || row >= side) return true;
     double x = column - 0.5 * side, z = row - 0.5 * side;
-    const TerrainCanvas& c = borrower->canvas;
+    const TerrainCanvas& c = island.canvas;
     int i0 = (int)std::floor(x) + c.getHalf(), j0 = (int)std::floor(z) + c.getHalf();
     bool anyGround = false;
-    for (int j = j0 - 1; j <= j0 + 1; ++j)
-        for (int i = i0 - 1; i <= i0 + 1; ++i)
+    for (int j = j0 - 1; j <= j0 + 2; ++j)
+        for (int i = i0 - 1; i <= i0 + 2; ++i)
             if (c.level(i, j) != TerrainCanvas::HOLE) anyGround = true;
     if (!anyGround) return true;
     int level;
-    return plantSite(*borrower, x, z, reach, tree, &level);
+    if (!plantSite(island, x, z, reach, tree, &level)) return false;
+    // Trees overhang: keep them off the brink.
+    if (tree && reader.coast[(size_t)j0 * side + i0] < 7) return false;
+    *grows = true;
+    return true;
 }
 
 }  // namespace
@@ -67,55 +79,66 @@ NatureOverlays plantNature(const TerrainDesign& island, const TerrainDesign* bor
     out.trees.assign((size_t)side * side, 0);
     out.grass.assign((size_t)side * side, 0);
     TerrainRandom random(island.seed * 7919u + 17u);
-    std::vector<float> coast = island.canvas.coastDistance();
-    auto pixelWorld = [side](int c, int r) { return Spot{c - 0.5 * side, r - 0.5 * side}; };
+    std::vector<Reader> readers = {{&island, island.canvas.coastDistance()}};
+    if (borrower) readers.push_back({borrower, borrower->canvas.coastDistance()});
+    // A pixel must suit every island that reads the file, and grow on the
+    // one it is meant for.
+    auto fits = [&](const TerrainDesign* owner, int c, int r, int reach, bool tree) {
+        for (const Reader& reader : readers) {
+            bool grows;
+            if (!suits(reader, c, r, reach, tree, &grows)) return false;
+            if (reader.island == owner && !grows) return false;
+        }
+        return true;
+    };
+    // The borrower gets its share of every kind of plant first.
+    std::vector<const TerrainDesign*> owners;
+    if (borrower) owners.push_back(borrower);
+    owners.push_back(&island);
 
-    // Trees: a shuffled scan of every pixel, keeping them apart so a hero can
+    // Trees: a shuffled scan of the pixels, keeping them apart so a hero can
     // always walk between two.
-    std::vector<int> order((size_t)side * side);
-    for (size_t k = 0; k < order.size(); ++k) order[k] = (int)k;
-    for (size_t k = order.size() - 1; k > 0; --k) std::swap(order[k], order[random.below((int)k + 1)]);
     std::vector<Spot> planted;
     const double spacing = 10;
-    for (int pixel : order) {
-        if ((int)planted.size() >= island.trees) break;
-        int c = pixel % side, r = pixel / side;
-        Spot at = pixelWorld(c, r);
-        int level;
-        int i = (int)std::floor(at.x) + island.canvas.getHalf(), j = (int)std::floor(at.z) + island.canvas.getHalf();
-        if (!island.canvas.onGrid(i, j) || coast[(size_t)j * side + i] < 7) continue;
-        if (!plantSite(island, at.x, at.z, 3, true, &level)) continue;
-        if (!suitsBorrower(borrower, c, r, 3, true)) continue;
-        bool crowded = false;
-        for (const Spot& other : planted)
-            if (std::hypot(other.x - at.x, other.z - at.z) < spacing) crowded = true;
-        if (crowded) continue;
-        planted.push_back(at);
-        out.trees[pixel] = 255;
+    for (const TerrainDesign* owner : owners) {
+        int size = owner->side;
+        std::vector<int> order((size_t)size * size);
+        for (size_t k = 0; k < order.size(); ++k) order[k] = (int)k;
+        for (size_t k = order.size() - 1; k > 0; --k) std::swap(order[k], order[random.below((int)k + 1)]);
+        size_t goal = planted.size() + owner->trees;
+        for (int pixel : order) {
+            if (planted.size() >= goal) break;
+            int c = pixel % size, r = pixel / size;
+            bool crowded = false;
+            for (const Spot& other : planted)
+                if (std::hypot(other.x - c, other.z - r) < spacing) crowded = true;
+            if (crowded || !fits(owner, c, r, 3, true)) continue;
+            planted.push_back({(double)c, (double)r});
+            out.trees[(size_t)r * side + c] = 255;
+        }
     }
 
     // Flowers and grass grow in patches.
-    auto scatter = [&](std::vector<uint8_t>& layer, int count, int patchSize, double radius) {
-        int placed = 0;
+    auto scatter = [&](const TerrainDesign* owner, std::vector<uint8_t>& layer, int count, int patchSize,
+                       double radius) {
+        int size = owner->side, placed = 0;
         for (int attempt = 0; attempt < count * 60 && placed < count; ++attempt) {
-            int c = random.below(side), r = random.below(side);
+            int c = random.below(size), r = random.below(size);
             for (int k = 0; k < patchSize && placed < count; ++k) {
                 int pc = c + (int)std::lround((random.unit() * 2 - 1) * radius);
                 int pr = r + (int)std::lround((random.unit() * 2 - 1) * radius);
-                if (pc < 0 || pr < 0 || pc >= side || pr >= side) continue;
+                if (pc < 0 || pr < 0 || pc >= size || pr >= size) continue;
                 size_t pixel = (size_t)pr * side + pc;
-                if (layer[pixel] || out.trees[pixel]) continue;
-                Spot at = pixelWorld(pc, pr);
-                int level;
-                if (!plantSite(island, at.x, at.z, 1, false, &level)) continue;
-                if (!suitsBorrower(borrower, pc, pr, 1, false)) continue;
+                if (layer[pixel] || out.trees[pixel] || !fits(owner, pc, pr, 1, false)) continue;
                 layer[pixel] = 255;
                 placed++;
             }
         }
     };
-    scatter(out.flowers, island.flowers, 6, 4);
-    scatter(out.grass, island.tufts, 8, 6);
+    for (const TerrainDesign* owner : owners) {
+        scatter(owner, out.flowers, owner->flowers, 6, 4);
+        scatter(owner, out.grass, owner->tufts, 8, 6);
+    }
     return out;
 }
 

@@ -512,7 +512,7 @@ void designIsland9(TerrainDesign& d) {
                {{5.5605, 171.094}, 17.7875},
                {{-0.794, 170.043}, 18.2552}},
               10);
-    b.plants(60, 40, 240);
+    b.plants(44, 40, 220);  // besides what island 10 grows from these files
     d.canvas.finish();
 }
 
@@ -550,6 +550,7 @@ void designIsland10(TerrainDesign& d) {
     b.spirit({27.8756, -47.1386}, 26);
     b.spirit({44.9864, -66.4089}, 38);
     b.mounds(box(-106, -106, 106, 106), 4, 18, 3, 5);
+    b.plants(22, 40, 160);  // grown from island 9's files
     d.canvas.finish();
 }
 
