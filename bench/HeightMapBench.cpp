@@ -5,16 +5,13 @@
 //     bench_HeightMapBench [DATA_DIR]
 //
 // DATA_DIR is the asset pack (default: $TAVIR_DATA_DIR, else build/data or
-// data). A height map missing from it is replaced by a synthetic island of
-// the same side, and the line says so.
+// data), which the build generates.
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -57,47 +54,6 @@ std::string dataDir(int argc, char** argv) {
     return exists("build/data/HeightMap") ? "build/data" : "data";
 }
 
-// A round island with hills, cliffs and a sea of holes around it.
-void writeSyntheticIsland(const std::string& path, int side) {
-    int rowSize = (side + 3) & ~3;
-    std::vector<unsigned char> out;
-    auto u32 = [&](unsigned v) {
-        for (int i = 0; i < 4; ++i) out.push_back((unsigned char)(v >> (8 * i)));
-    };
-    auto u16 = [&](unsigned v) {
-        out.push_back((unsigned char)v);
-        out.push_back((unsigned char)(v >> 8));
-    };
-    unsigned offset = 14 + 40 + 1024;
-    out.push_back('B');
-    out.push_back('M');
-    u32(offset + rowSize * side);
-    u32(0);
-    u32(offset);
-    u32(40);
-    u32(side);
-    u32(side);
-    u16(1);
-    u16(8);
-    u32(0);
-    u32(rowSize * side);
-    u32(2835);
-    u32(2835);
-    u32(256);
-    u32(0);
-    for (int i = 0; i < 256; ++i) u32(i * 0x010101u);
-    for (int y = side - 1; y >= 0; --y) {
-        for (int x = 0; x < side; ++x) {
-            double dx = (x - side / 2.0) / (side / 2.0), dy = (y - side / 2.0) / (side / 2.0);
-            double r = std::sqrt(dx * dx + dy * dy);
-            double hill = 30 + 20 * std::sin(x * 0.09) * std::cos(y * 0.07) + (x % 37 < 3 ? 25 : 0);
-            out.push_back(r > 0.9 ? 0 : (unsigned char)std::min(250.0, 5 + hill * (1 - r) * 4));
-        }
-        for (int pad = side; pad < rowSize; ++pad) out.push_back(0);
-    }
-    std::ofstream(path, std::ios::binary).write((const char*)out.data(), (std::streamsize)out.size());
-}
-
 class Counted : public HeightMap {
 public:
     using HeightMap::HeightMap;
@@ -124,22 +80,13 @@ long peakResidentKb() {
 
 int main(int argc, char** argv) {
     std::string data = dataDir(argc, argv);
-    char scratch[] = "/tmp/tavir-bench.XXXXXX";
-    if (mkdtemp(scratch) == nullptr) {
-        std::perror("mkdtemp");
-        return 1;
-    }
     std::vector<std::string> paths;
-    std::vector<bool> synthetic;
     for (const Island& island : islands) {
-        std::string real = data + "/" + island.path;
-        bool fake = !exists(real);
-        if (fake) {
-            real = std::string(scratch) + "/" + std::to_string(island.side) + ".bmp";
-            writeSyntheticIsland(real, island.side);
+        paths.push_back(data + "/" + island.path);
+        if (!exists(paths.back())) {
+            std::fprintf(stderr, "no %s: give the asset pack's folder\n", paths.back().c_str());
+            return 1;
         }
-        paths.push_back(real);
-        synthetic.push_back(fake);
     }
     std::printf("terrain build times, asset pack %s\n", data.c_str());
 
@@ -154,9 +101,8 @@ int main(int argc, char** argv) {
         triangles = map.triangles();
         skirts = map.skirts();
     }
-    std::printf("  %-34s side %3d: %8.1f ms (best of 5), %zu triangles, %zu skirt polygons%s\n",
-                islands[largest].path, islands[largest].side, best, triangles, skirts,
-                synthetic[largest] ? " [synthetic: not in the pack]" : "");
+    std::printf("  %-34s side %3d: %8.1f ms (best of 5), %zu triangles, %zu skirt polygons\n",
+                islands[largest].path, islands[largest].side, best, triangles, skirts);
 
     // All thirteen, kept alive together as during start-up.
     std::vector<std::unique_ptr<Counted>> all;
@@ -168,8 +114,7 @@ int main(int argc, char** argv) {
         double ms = msSince(start);
         total += ms;
         allTriangles += all.back()->triangles();
-        std::printf("  %-34s side %3d: %8.1f ms%s\n", islands[i].path, islands[i].side, ms,
-                    synthetic[i] ? " [synthetic]" : "");
+        std::printf("  %-34s side %3d: %8.1f ms\n", islands[i].path, islands[i].side, ms);
     }
     std::printf("  all thirteen: %.1f ms, %zu triangles, peak resident memory %.0f MB\n", total, allTriangles,
                 peakResidentKb() / 1024.0);
@@ -177,10 +122,5 @@ int main(int argc, char** argv) {
     auto start = std::chrono::steady_clock::now();
     all.clear();
     std::printf("  freeing all thirteen: %.1f ms\n", msSince(start));
-
-    for (int i = 0; i < 13; ++i) {
-        if (synthetic[i]) std::remove(paths[i].c_str());
-    }
-    rmdir(scratch);
     return 0;
 }

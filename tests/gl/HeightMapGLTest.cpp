@@ -258,8 +258,9 @@ TEST(HeightMapFromThePack, HomeIslandShowsGroundAndCliffs) {
     }
     long frame = (long)GLWindow::width * GLWindow::height;
     EXPECT_GT(terrain, frame / 4) << "the island fills much of the view";
-    EXPECT_GT(ground, terrain / 4) << ground << " ground pixels of " << terrain;
-    EXPECT_GT(cliff, terrain / 100) << cliff << " cliff pixels of " << terrain;
+    // Mostly grass, with the coast's skirts and the slopes in cliff colours.
+    EXPECT_GT(ground, terrain / 2) << ground << " ground pixels of " << terrain;
+    EXPECT_GT(cliff, terrain / 20) << cliff << " cliff pixels of " << terrain;
 }
 
 }  // namespace
