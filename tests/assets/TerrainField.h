@@ -54,8 +54,6 @@ public:
     int level(int i, int j) const { return onGrid(i, j) ? levels[(size_t)j * side + i] : -1; }
     double worldX(int i) const { return i - half; }
     double worldZ(int j) const { return j - half; }
-    int column(double x) const { return (int)std::lround(x) + half; }
-    int row(double z) const { return (int)std::lround(z) + half; }
 
     // The game's bilinear height; UNDEFINED off the map or next to a hole.
     double height(double x, double z) const {

@@ -178,10 +178,6 @@ void TerrainCanvas::cap(const Region& region, int ceiling) {
     paint(region, [ceiling](double, double, int current) { return current == HOLE ? HOLE : std::min(current, ceiling); });
 }
 
-void TerrainCanvas::raise(const Region& region, int floor) {
-    paint(region, [floor](double, double, int current) { return current == HOLE ? HOLE : std::max(current, floor); });
-}
-
 void TerrainCanvas::stairs(Spot from, int fromLevel, Spot to, int toLevel, double width) {
     double length = std::hypot(to.x - from.x, to.z - from.z);
     int rises = std::abs(toLevel - fromLevel);

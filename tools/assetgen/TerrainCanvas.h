@@ -64,9 +64,8 @@ public:
     // Like fill, but only where there is ground already.
     void fillGround(const Region& region, int value);
     void carve(const Region& region);
-    // Never higher than `ceiling` / never lower than `floor` inside the region.
+    // Never higher than `ceiling` inside the region.
     void cap(const Region& region, int ceiling);
-    void raise(const Region& region, int floor);
 
     // A straight flight from `from` at `fromLevel` to `to` at `toLevel`: one
     // tread per whole level, all of the same depth along the flight.

@@ -25,11 +25,6 @@ std::string moneyPath(int index) {
     return "";
 }
 
-int islandSide(int index) {
-    static const int sides[13] = {200, 300, 200, 300, 250, 317, 252, 200, 281, 381, 212, 234, 277};
-    return sides[index];
-}
-
 IslandBuilder::IslandBuilder(TerrainDesign& design, int side, TerrainWorld world, uint32_t seed)
     : design(design), baseSeed(seed) {
     design.side = side;

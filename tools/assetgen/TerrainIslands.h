@@ -1,6 +1,7 @@
 #ifndef ASSETGEN_TERRAINISLANDS_H
 #define ASSETGEN_TERRAINISLANDS_H
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,12 +20,12 @@ struct TerrainSurface {
 
 // Everything the overlays and the mini map need to know about one island.
 struct TerrainDesign {
-    int index = 0;
     int side = 0;
     TerrainWorld world = TerrainWorld::GRASS;
     TerrainCanvas canvas{1};
     std::vector<TerrainSurface> surfaces;
-    // Samples where no tree may grow: gates, buildings, routes, walls ...
+    // Samples where no tree (and no decorative hill) may go: gates,
+    // buildings, routes, lakes, walls.
     std::vector<uint8_t> keepClear;
     bool hasMoney = false;
     std::vector<Spot> coins;
@@ -40,7 +41,6 @@ std::string miniMapPath(int index);
 // Prefix of the island's nature overlays; island 10 borrows island 9's.
 std::string naturePrefix(int index);
 std::string moneyPath(int index);  // empty when the island has no coins
-int islandSide(int index);
 
 TerrainDesign designIsland(int index);
 
@@ -50,6 +50,11 @@ public:
     IslandBuilder(TerrainDesign& design, int side, TerrainWorld world, uint32_t seed);
 
     TerrainCanvas& canvas() { return design.canvas; }
+    // The level of the sample nearest a point, as shaped so far.
+    int levelAt(Spot at) const {
+        const TerrainCanvas& c = design.canvas;
+        return c.level((int)std::lround(at.x) + c.getHalf(), (int)std::lround(at.z) + c.getHalf());
+    }
     uint32_t seed(uint32_t salt) const { return baseSeed * 31u + salt; }
 
     // The island's ground and what its untouched terrain looks like; `coast`
@@ -86,10 +91,9 @@ public:
     void spirit(Spot at, int level) { pad(at, 5, level, 6); }
     void volcano(Spot at, int level) { pad(at, 9.5, level, 11); }
     void keepClear(const Region& region);
-    // A water or lava plane whose ground inside the outline follows
-    // `depth(distance inside the outline)`.
-    // The ground inside the outline is left alone within `shore` of its edge
-    // (give or take some noise) and follows `depth(distance beyond that)`.
+    // A water or lava plane. The ground inside its outline is left alone
+    // within `shore` of the edge (give or take some noise) and further in
+    // sinks to `depth(distance beyond that)`.
     void lake(const std::vector<Spot>& outline, double level, bool lava, double shore,
               const std::function<int(double inside)>& depth);
     void coinLine(Spot from, Spot to, double spacing);

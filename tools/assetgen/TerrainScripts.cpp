@@ -175,7 +175,7 @@ void designIsland2(TerrainDesign& d) {
     b.gate({-76.0768, -86.3743}, 27);
     b.gate({48.8406, 75.9135}, 20);
     b.gate({-78.2282, 28.2846}, 7);
-    b.spirit({5.789, -0.786}, hills(5.789, -0.786, b.seed(2), 18, 9, 30, 3));
+    b.spirit({5.789, -0.786}, b.levelAt({5.789, -0.786}));
     b.mounds(box(-100, -100, 100, 100), 4, 18, 2, 6);
     b.plants(38, 120, 200);
     d.canvas.finish();
@@ -411,7 +411,7 @@ void designIsland7(TerrainDesign& d) {
     b.spirit({-39.2775, 49.9705}, 20);
     b.pad({47.6171, 70.5469}, 3, 13, 5);  // gauntlets
     b.keepClear(disc(cave, 18));
-    b.spirit({-96, -16.2075}, 16);
+    b.spirit({-96, -16.2075}, b.levelAt({-96, -16.2075}));
     b.mounds(box(-100, -100, 100, 100), 4, 16, 3, 5);
     b.plants(32, 50, 180);
     d.canvas.finish();
@@ -614,7 +614,7 @@ void designIsland12(TerrainDesign& d) {
     b.pad({42.232, -37.0664}, 6, 32, 8);  // quest point 5
     b.pad({8, -5}, 4, 32, 6);             // where the castle's height is taken
     b.keepClear(grow(ellipse({19, 60}, 50, 56), 6));
-    b.spirit({-96, -16.2075}, hills(-96, -16.2075, b.seed(2), 33, 12, 30, 3));
+    b.spirit({-96, -16.2075}, b.levelAt({-96, -16.2075}));
     b.mounds(box(-138, -138, 138, 138), 4, 18, 3, 6);
     b.skyPath({{{29.3269, -115.74}, 58.7386}, {{53.7083, -119.109}, 44.2993}}, 6);
     b.plants(40, 60, 200);
@@ -625,7 +625,6 @@ void designIsland12(TerrainDesign& d) {
 
 TerrainDesign designIsland(int index) {
     TerrainDesign d;
-    d.index = index;
     void (*scripts[13])(TerrainDesign&) = {designHome,    designIsland1, designIsland2,  designIsland3, designIsland4,
                                            designIsland5, designIsland6, designIsland7,  designIsland8, designIsland9,
                                            designIsland10, designIsland11, designIsland12};
