@@ -6,8 +6,6 @@
 #include "Object/Character/ForestSpirit/Hero/Hero.h"
 #include "OpenGL/OpenGL.h"
 
-namespace {
-
 const float ORBIT_RADIUS = 10.0f;
 const float ORBIT_RADIUS_STEP = 0.2f;
 const float ORBIT_RADIUS_MIN = 5.0f;
@@ -15,8 +13,6 @@ const double ORBIT_LIFT = 0.3;
 const double QUARTER_TURN = 1.5707963267948966;
 const float KEY_TILT = 0.1f;
 const float KEY_STEP = 1.0f;
-
-}  // namespace
 
 Camera::Camera() : eye(0.0f, 0.0f, 10.0f), center(0.0f, 0.0f, -1.0f), up(0.0f, 1.0f, 0.0f), mode(CAMERA_FREE_VIEW) {}
 

@@ -21,8 +21,6 @@
 #include "OpenGL/OpenGL.h"
 #include "Particle/Particle.h"
 
-namespace {
-
 const float NO_GROUND = -50.0f;
 const float EYE_WATER_RADIUS = 0.33f;
 const float HERO_RADIUS = 1.65f;
@@ -49,7 +47,7 @@ const GateSpec GATES[ISLAND_PORTAL_COUNT] = {
     {1.05586f, 50.2988f, 63.554f, 130.0f, 11},    {64.226f, 32.1956f, -120.138f, -40.0f, 12},
 };
 
-HoldableItem* newStartingItem(int type, Mesh* first, Mesh* second, Mesh* third) {
+static HoldableItem* newStartingItem(int type, Mesh* first, Mesh* second, Mesh* third) {
     HoldableItem* item = new HoldableItem(false, false, false, type);
     StaticObject* look = new StaticObject();
     for (Mesh* mesh : {first, second, third}) {
@@ -60,8 +58,6 @@ HoldableItem* newStartingItem(int type, Mesh* first, Mesh* second, Mesh* third) 
     item->setStaticObject(look);
     return item;
 }
-
-}  // namespace
 
 Controller::Controller()
     : visitedIsland1(false), visitedIsland5(false), visitedIsland6(false), visitedIsland10(false),

@@ -10,35 +10,27 @@
 #include "GLContext/GLContext.h"
 #include "OpenGL/OpenGL.h"
 
-namespace {
-
 // Set up before the controller, whose constructor prints the loading lines:
 // each console line goes out whole and at once, also into a pipe or a file.
-struct ConsoleStreams {
+static struct ConsoleStreams {
     ConsoleStreams() { setvbuf(stdout, NULL, _IOLBF, 0); }
 } consoleStreams;
-
-}  // namespace
 
 Controller controller;
 
 int SDL_main(int argc, char** argv);
 
-namespace {
-
 // Runs on every exit path, before the controller's destructor: the desktop
 // mode and the mouse come back, and nothing deletes OpenGL objects after.
-void shutDownSDL() {
+static void shutDownSDL() {
     GLContext::setAlive(false);
     SDL_Quit();
 }
 
-[[noreturn]] void failStartUp(const char* what) {
+[[noreturn]] static void failStartUp(const char* what) {
     fprintf(stderr, "%s: %s\n", what, SDL_GetError());
     exit(1);
 }
-
-}  // namespace
 
 // One event at most per pass, then one frame.
 void main_loop_function() {

@@ -6,13 +6,9 @@
 #include "Object/Portal/Portal.h"
 #include "Octree/OctNode.h"
 
-namespace {
-
-double signedDistance(const Plane3D& plane, double x, double y, double z) {
+static double signedDistance(const Plane3D& plane, double x, double y, double z) {
     return plane.a * x + plane.b * y + plane.c * z + plane.d;
 }
-
-}  // namespace
 
 Frustum::Frustum()
     : fieldOfView(0.0f),

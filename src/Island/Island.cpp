@@ -12,8 +12,6 @@
 #include "Object/Portal/IslandPortal/IslandPortal.h"
 #include "TexturesMeshes/TexturesMeshes.h"
 
-namespace {
-
 const char* const LOADING_LINES[10] = {
     "Loading worlds...",
     "Connecting island portals...",
@@ -30,9 +28,7 @@ const char* const LOADING_LINES[10] = {
 const Vector3D START_HOME(5.789f, 6.3f, -0.786f);
 const Vector3D START_WEST(-96.0f, 6.3f, -16.2075f);
 
-float distance(Vector3D a, Vector3D* b) { return a.subtract(b).getLength(); }
-
-}  // namespace
+static float distance(Vector3D a, Vector3D* b) { return a.subtract(b).getLength(); }
 
 Island::Island(TexturesMeshes* texMesh, std::vector<HoldableItem*>& items, int index, IslandPortal** portals,
                Sounds* sounds)

@@ -8,12 +8,8 @@
 #include "OpenGL/OpenGL.h"
 #include "Vector3D/Vector3D.h"
 
-namespace {
-
 // Buttons are 220 x 60, edges included.
-bool inButton(int x, int y, int left, int top) { return x >= left && x <= left + 220 && y >= top && y <= top + 60; }
-
-}  // namespace
+static bool inButton(int x, int y, int left, int top) { return x >= left && x <= left + 220 && y >= top && y <= top + 60; }
 
 MainMenu::MainMenu() : gameStarted(false) {}
 

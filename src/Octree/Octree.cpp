@@ -7,8 +7,6 @@
 #include "Object/Object.h"
 #include "Octree/OctreeObject.h"
 
-namespace {
-
 // For each axis, whether the object belongs to the lower and to the upper
 // half of the node: the lower unless wholly in front of the centre plane,
 // the upper unless wholly behind it.
@@ -17,7 +15,7 @@ struct Halves {
     bool upper[3];
 };
 
-Halves classify(OctNode* node, Object* object, int (&codes)[3]) {
+static Halves classify(OctNode* node, Object* object, int (&codes)[3]) {
     Plane3D planes[3] = {
         Plane3D(1, 0, 0, -node->getX()),
         Plane3D(0, 1, 0, -node->getY()),
@@ -33,7 +31,7 @@ Halves classify(OctNode* node, Object* object, int (&codes)[3]) {
 }
 
 // Child i is octant (x, y, z) with x outermost, each axis lower before upper.
-bool childChosen(const Halves& halves, int child) {
+static bool childChosen(const Halves& halves, int child) {
     for (int axis = 0; axis < 3; ++axis) {
         bool upper = (child >> (2 - axis)) & 1;
         if (!(upper ? halves.upper[axis] : halves.lower[axis])) {
@@ -42,8 +40,6 @@ bool childChosen(const Halves& halves, int child) {
     }
     return true;
 }
-
-}  // namespace
 
 Octree::Octree() : root(nullptr) { frustum.setFrustum(45.0f, 1.3333334f, 0.1f, 1000.0f); }
 

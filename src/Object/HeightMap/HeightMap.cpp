@@ -14,8 +14,6 @@
 #include "Texture/Texture.h"
 #include "TexturesMeshes/TexturesMeshes.h"
 
-namespace {
-
 const float SKIRT_BOTTOM = -10.0f;
 const float MAX_GENTLE_SPREAD = 3.0f;
 
@@ -27,13 +25,11 @@ const int SPLIT_ALONG_PR[2][3] = {{S, P, R}, {P, Q, R}};
 
 // The terrain is built during start-up, before the window opens; a broken
 // file there is fatal, reported in one line.
-[[noreturn]] void failToLoad(const char* path, const char* problem) {
+[[noreturn]] static void failToLoad(const char* path, const char* problem) {
     std::fprintf(stderr, "Height map \"%s\": %s\n", path, problem);
     std::fflush(stderr);
     std::exit(1);
 }
-
-}  // namespace
 
 HeightMap::HeightMap(const char* path, int size, TexturesMeshes* texMesh, Texture* miniMapTexture)
     : worldType(GRASS_WORLD), size(size), texMesh(texMesh), miniMapTexture(miniMapTexture) {

@@ -1,14 +1,10 @@
 #include "Object/Character/ForestSpirit/Hero/Hero.h"
 
-namespace {
-
-float flatDistance(Vector3D a, Vector3D b) {
+static float flatDistance(Vector3D a, Vector3D b) {
     a.y = 0.0f;
     b.y = 0.0f;
     return a.subtract(&b).getLength();
 }
-
-}  // namespace
 
 Hero::Hero()
     : gold(5), health(100.0f), jumpConstant(1.0f), walkConstant(1.0f), missileConstant(1.0f), healthRegen(0.004f),
