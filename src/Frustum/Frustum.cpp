@@ -86,13 +86,8 @@ void Frustum::setView(Vector3D eye, Vector3D centre, Vector3D up) {
 void Frustum::setPortalCullingView(Vector3D eye, Vector3D centre, Vector3D up, Portal* portal) {
     Vector3D portalPosition = portal->getPosition();
     float dist = portalPosition.subtract(&eye).getLength();
-    fieldOfView = (float)(2.0 * (std::atan(2.2 / dist) * 180.0 / M_PI));
-    ratio = 1.0f;
-    nearDistance = dist;
-    farDistance = 1000.0f;
-    float t = tanf((float)(fieldOfView * 0.5 * M_PI / 180.0));
-    nearWidth = nearHeight = dist * t;
-    farWidth = farHeight = 1000.0f * t;
+    // A 2.2-unit half-opening at the portal fills the view.
+    setFrustum((float)(2.0 * (std::atan(2.2 / dist) * 180.0 / M_PI)), 1.0f, dist, 1000.0f);
     setView(eye, centre, up);
     Vector3D normal = portal->getNormal();
     planes[0] = Plane3D(&normal, &portalPosition);
