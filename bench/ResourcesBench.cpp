@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
 #include "ObjLoader/objLoader.h"
 #include "TexturesMeshes/TexturesMeshes.h"
@@ -33,11 +32,6 @@ double bestSeconds(int rounds, F&& body) {
         best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     return best;
-}
-
-void deleteMesh(Mesh* mesh) {
-    for (Polygon3D* polygon : mesh->getPolygons()) delete polygon;
-    delete mesh;
 }
 
 // A terrain-like grid with positions, texture coordinates, normals and
@@ -77,7 +71,7 @@ void benchFiles(const char* what, const std::vector<std::string>& files) {
         }
     });
     double convert = bestSeconds(5, [&] {
-        for (const std::string& file : files) deleteMesh(objLoader::loadObj(file.c_str()));
+        for (const std::string& file : files) objLoader::deleteMesh(objLoader::loadObj(file.c_str()));
     });
     printf("%-34s %9.2f MB  parse %7.1f MB/s   parse + mesh %7.1f MB/s\n", what, bytes / 1e6, bytes / 1e6 / parse,
            bytes / 1e6 / convert);

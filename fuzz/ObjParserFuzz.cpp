@@ -41,9 +41,8 @@ void checkAndDelete(Mesh* mesh) {
     check(mesh->vertexBuffer.numberOfVertices == 3 * (int)mesh->getPolygons().size(), "buffer and triangles differ");
     for (Polygon3D* polygon : mesh->getPolygons()) {
         check(polygon->getVertices()->size() == 3, "a polygon that is no triangle");
-        delete polygon;
     }
-    delete mesh;
+    objLoader::deleteMesh(mesh);
 }
 
 }  // namespace

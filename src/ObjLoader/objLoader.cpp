@@ -130,3 +130,10 @@ Mesh* objLoader::loadObj(const char* path) {
     mesh->compile();
     return mesh;
 }
+
+void objLoader::deleteMesh(Mesh* mesh) {
+    for (Polygon3D* polygon : mesh->getPolygons()) {
+        delete polygon;
+    }
+    delete mesh;
+}

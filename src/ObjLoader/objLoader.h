@@ -49,6 +49,9 @@ public:
     // texture-coordinate or normal index that names nothing counts as
     // absent. A missing file gives an empty mesh.
     static Mesh* loadObj(const char* path);
+    // Frees a mesh made here together with its polygons, which the mesh
+    // itself does not own.
+    static void deleteMesh(Mesh* mesh);
 
 private:
     // A face whose first three corners name existing vertices.

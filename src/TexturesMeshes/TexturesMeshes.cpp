@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "Geometry/Polygon3D.h"
 #include "ObjLoader/objLoader.h"
 
 static PolygonColor colour(float red, float green, float blue) {
@@ -490,14 +489,6 @@ std::vector<Mesh*> TexturesMeshes::getMeshSlots() {
     };
 }
 
-// The meshes own nothing; the registry made their polygons, so it frees them.
-static void deleteMesh(Mesh* mesh) {
-    for (Polygon3D* polygon : mesh->getPolygons()) {
-        delete polygon;
-    }
-    delete mesh;
-}
-
 TexturesMeshes::~TexturesMeshes() {
     // These go first, in this order; the rest follow in slot order.
     std::vector<Texture*> textures = {trunkTexture, leves1Texture, ground1Texture, cliffTexture, plasmaTexture, fsTexture, fireBallParticleTexture, island1MiniMapLTexture, island2MiniMapTexture, island3MiniMapTexture};
@@ -516,7 +507,7 @@ TexturesMeshes::~TexturesMeshes() {
     std::set<Mesh*> deletedMeshes;
     for (Mesh* mesh : meshes) {
         if (mesh != nullptr && deletedMeshes.insert(mesh).second) {
-            deleteMesh(mesh);
+            objLoader::deleteMesh(mesh);
         }
     }
 }

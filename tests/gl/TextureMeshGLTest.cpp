@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
 #include "ObjLoader/objLoader.h"
 #include "Texture/Texture.h"
@@ -18,11 +17,6 @@
 namespace {
 
 using Rgb = GLWindow::Rgb;
-
-void deleteMesh(Mesh* mesh) {
-    for (Polygon3D* polygon : mesh->getPolygons()) delete polygon;
-    delete mesh;
-}
 
 // The window as the square (-1, -1) to (1, 1), lit so that a lit surface
 // shows exactly its colour: full ambient light, colour tracked by the
@@ -172,7 +166,7 @@ TEST_F(WindowTest, MeshDrawsFromItsBufferInItsColourOrTexture) {
     EXPECT_TRUE(other.textureLoaded);
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
     EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
-    deleteMesh(mesh);
+    objLoader::deleteMesh(mesh);
 }
 
 TEST_F(WindowTest, SwitchedOffMeshDrawsOnlyForTheInventoryOrBare) {
@@ -202,7 +196,7 @@ TEST_F(WindowTest, SwitchedOffMeshDrawsOnlyForTheInventoryOrBare) {
     EXPECT_EQ(left(), (Rgb{0, 0, 255}));
     EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
     EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
-    deleteMesh(mesh);
+    objLoader::deleteMesh(mesh);
 }
 
 TEST_F(WindowTest, EmptyMeshDrawsNothingAndMakesNoBuffer) {
@@ -218,7 +212,7 @@ TEST_F(WindowTest, EmptyMeshDrawsNothingAndMakesNoBuffer) {
     EXPECT_FALSE(mesh->vertexBuffer.vboLoaded);
     EXPECT_EQ(left(), black);
     EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
-    deleteMesh(mesh);
+    objLoader::deleteMesh(mesh);
 }
 
 class RegistryInWindow : public WindowTest {

@@ -16,12 +16,6 @@
 
 namespace {
 
-// Meshes do not own their polygons; whoever made them frees them.
-void deleteMesh(Mesh* mesh) {
-    for (Polygon3D* polygon : mesh->getPolygons()) delete polygon;
-    delete mesh;
-}
-
 Polygon3D* triangle(float x, bool withTexCoords) {
     Polygon3D* polygon = new Polygon3D(static_cast<Object*>(nullptr));
     for (int k = 0; k < 3; ++k) {
@@ -66,7 +60,7 @@ TEST_F(ObjToMesh, FacesThatNameNoVertexAddNoTriangle) {
         Mesh* mesh = convert(items + c.line + "\n");
         EXPECT_EQ(mesh->getPolygons().size(), c.kept ? 1u : 0u);
         EXPECT_EQ(mesh->vertexBuffer.numberOfVertices, c.kept ? 3 : 0);
-        deleteMesh(mesh);
+        objLoader::deleteMesh(mesh);
     }
 
     // Out-of-range texture coordinates and normals count as absent.
@@ -79,7 +73,7 @@ TEST_F(ObjToMesh, FacesThatNameNoVertexAddNoTriangle) {
     for (Vertex* vertex : *mesh->getPolygon(1)->getVertices()) {
         EXPECT_FLOAT_EQ(vertex->getNormal().y, 1);  // nothing valid was read: still (0, 1, 0)
     }
-    deleteMesh(mesh);
+    objLoader::deleteMesh(mesh);
 }
 
 TEST_F(ObjToMesh, QuadsAndLargerFacesKeepTheirFirstThreeCorners) {
@@ -96,7 +90,7 @@ TEST_F(ObjToMesh, QuadsAndLargerFacesKeepTheirFirstThreeCorners) {
         EXPECT_FLOAT_EQ(b.y, pentagon[k][1]);
     }
     EXPECT_EQ(mesh->getPolygon(0)->getVertices()->size(), 3u);
-    deleteMesh(mesh);
+    objLoader::deleteMesh(mesh);
 }
 
 TEST_F(ObjToMesh, NormalsCarryOverAndTextureCoordinatesStayAsStored) {
@@ -135,7 +129,7 @@ TEST_F(ObjToMesh, NormalsCarryOverAndTextureCoordinatesStayAsStored) {
     EXPECT_FLOAT_EQ(buffer.texCoordArray[2 * 5], 0);  // face 1, corner 2: none
     EXPECT_FLOAT_EQ(buffer.texCoordArray[2 * 5 + 1], 0);
     EXPECT_FLOAT_EQ(buffer.texCoordArray[2 * 0], 0);
-    deleteMesh(mesh);
+    objLoader::deleteMesh(mesh);
 }
 
 TEST_F(ObjToMesh, MissingFileGivesAnEmptyMesh) {
@@ -147,7 +141,7 @@ TEST_F(ObjToMesh, MissingFileGivesAnEmptyMesh) {
     EXPECT_EQ(mesh->vertexBuffer.numberOfVertices, 0);
     EXPECT_TRUE(mesh->isEnabledToDraw());
     EXPECT_EQ(mesh->getTexture(), nullptr);
-    deleteMesh(mesh);
+    objLoader::deleteMesh(mesh);
 }
 
 TEST_F(ObjToMesh, SceneObjectHasUpNormalsAndNoTextureCoordinates) {
@@ -160,7 +154,7 @@ TEST_F(ObjToMesh, SceneObjectHasUpNormalsAndNoTextureCoordinates) {
         EXPECT_FALSE(vertex->hasTextureCoord());
         EXPECT_FLOAT_EQ(vertex->getNormal().y, 1);
     }
-    deleteMesh(mesh);
+    objLoader::deleteMesh(mesh);
 }
 
 TEST(VertexBuffer, ArraysSkipNullPolygonsAndKeepListOrder) {
