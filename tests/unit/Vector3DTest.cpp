@@ -5,21 +5,12 @@
 #include "GeneralMath/GeneralMath.h"
 #include "Geometry/Matrix3D.h"
 #include "Vector3D/Vector3D.h"
-
-namespace {
-
-void expectNear(Vector3D v, float x, float y, float z, float tolerance = 1e-5f) {
-    EXPECT_NEAR(v.x, x, tolerance);
-    EXPECT_NEAR(v.y, y, tolerance);
-    EXPECT_NEAR(v.z, z, tolerance);
-}
-
-}  // namespace
+#include "support/VectorExpect.h"
 
 TEST(Vector3D, CrossProductNegatesYWhileCrossProduct2IsStandard) {
     Vector3D a(1, 2, 3), b(4, 5, 6);
-    expectNear(Vector3D::getCrossProduct(&a, &b), -3, -6, -3);
-    expectNear(Vector3D::getCrossProduct2(&a, &b), -3, 6, -3);
+    EXPECT_TRUE(vectorNear(Vector3D::getCrossProduct(&a, &b), Vector3D(-3, -6, -3)));
+    EXPECT_TRUE(vectorNear(Vector3D::getCrossProduct2(&a, &b), Vector3D(-3, 6, -3)));
 
     Vector3D up(0, 1, 0);
     for (Vector3D* other : {&a, &b}) {
@@ -57,9 +48,9 @@ TEST(Vector3D, AngleBetweenKnownVectors) {
 
 TEST(Vector3D, RotationsTurnClockwiseSeenFromThePositiveAxis) {
     Vector3D x(1, 0, 0), y(0, 1, 0), z(0, 0, 1);
-    expectNear(x.rotateAroundYAxis(M_PI / 2), 0, 0, 1);
-    expectNear(x.rotateAroundZAxis(M_PI / 2), 0, -1, 0);
-    expectNear(y.rotateAroundXAxis(M_PI / 2), 0, 0, -1);
+    EXPECT_TRUE(vectorNear(x.rotateAroundYAxis(M_PI / 2), Vector3D(0, 0, 1)));
+    EXPECT_TRUE(vectorNear(x.rotateAroundZAxis(M_PI / 2), Vector3D(0, -1, 0)));
+    EXPECT_TRUE(vectorNear(y.rotateAroundXAxis(M_PI / 2), Vector3D(0, 0, -1)));
 
     struct Case {
         Vector3D axis;
@@ -70,12 +61,12 @@ TEST(Vector3D, RotationsTurnClockwiseSeenFromThePositiveAxis) {
         for (double angle : {0.4, -1.3, 2.9}) {
             Vector3D expected = (probe.*c.rotate)(angle);
             Vector3D got = probe.rotateAroundVector(angle, &c.axis);
-            expectNear(got, expected.x, expected.y, expected.z);
+            EXPECT_TRUE(vectorNear(got, expected));
         }
     }
     Vector3D longAxis(0, 7, 0);
     Vector3D viaLong = probe.rotateAroundVector(1.0, &longAxis), viaAxis = probe.rotateAroundYAxis(1.0);
-    expectNear(viaLong, viaAxis.x, viaAxis.y, viaAxis.z);
+    EXPECT_TRUE(vectorNear(viaLong, viaAxis));
 
     Vector3D zeroAxis;
     EXPECT_TRUE(std::isnan(probe.rotateAroundVector(1.0, &zeroAxis).x));
@@ -84,16 +75,16 @@ TEST(Vector3D, RotationsTurnClockwiseSeenFromThePositiveAxis) {
 TEST(Vector3D, OnlySetLengthSetCoordsAndClearChangeTheVector) {
     Vector3D v(3, 0, 4);
     Vector3D doubled = v.multiply(2);
-    expectNear(doubled, 6, 0, 8);
-    expectNear(v, 3, 0, 4);
+    EXPECT_TRUE(vectorNear(doubled, Vector3D(6, 0, 8)));
+    EXPECT_TRUE(vectorNear(v, Vector3D(3, 0, 4)));
     v.add(&doubled);
     v.subtract(&doubled);
     v.getUnitVector();
     v.rotateAroundYAxis(1.0);
-    expectNear(v, 3, 0, 4);
+    EXPECT_TRUE(vectorNear(v, Vector3D(3, 0, 4)));
 
     v.setLength(2);
-    expectNear(v, 1.2f, 0, 1.6f);
+    EXPECT_TRUE(vectorNear(v, Vector3D(1.2f, 0, 1.6f)));
     v.clear();
     EXPECT_TRUE(v.isEmpty());
     v.setLength(1);
@@ -102,13 +93,13 @@ TEST(Vector3D, OnlySetLengthSetCoordsAndClearChangeTheVector) {
 
 TEST(Vector3D, ArithmeticResults) {
     Vector3D a(1, 2, 3), b(5, -2, 7);
-    expectNear(a.add(&b), 6, 0, 10);
-    expectNear(a.subtract(&b), -4, 4, -4);
-    expectNear(a.getAverage(&b), 3, 0, 5);
-    expectNear(a.getDirectionTo(&b), 4, -4, 4);
+    EXPECT_TRUE(vectorNear(a.add(&b), Vector3D(6, 0, 10)));
+    EXPECT_TRUE(vectorNear(a.subtract(&b), Vector3D(-4, 4, -4)));
+    EXPECT_TRUE(vectorNear(a.getAverage(&b), Vector3D(3, 0, 5)));
+    EXPECT_TRUE(vectorNear(a.getDirectionTo(&b), Vector3D(4, -4, 4)));
     EXPECT_FLOAT_EQ(Vector3D::getDotProduct(&a, &b), 5 - 4 + 21);
     EXPECT_FLOAT_EQ(Vector3D(3, 0, 4).getLength(), 5);
-    expectNear(Vector3D(0, 0, -9).getUnitVector(), 0, 0, -1);
+    EXPECT_TRUE(vectorNear(Vector3D(0, 0, -9).getUnitVector(), Vector3D(0, 0, -1)));
 }
 
 TEST(Vector3D, EqualsIsExactAndNaNNeverEquals) {
@@ -162,8 +153,8 @@ TEST(Matrix3D, MultiplyUsesColumns) {
     Vector3D c0(1, 4, 7), c1(2, 5, 8), c2(3, 6, 10);
     Matrix3D m(&c0, &c1, &c2);
     Vector3D v(1, 0, 0), w(1, 1, 1);
-    expectNear(m.multiplyVector(&v), 1, 4, 7);
-    expectNear(m.multiplyVector(&w), 6, 15, 25);
+    EXPECT_TRUE(vectorNear(m.multiplyVector(&v), Vector3D(1, 4, 7)));
+    EXPECT_TRUE(vectorNear(m.multiplyVector(&w), Vector3D(6, 15, 25)));
 }
 
 TEST(Matrix3D, InverseOfIdentityIsIdentityWithoutComplaint) {
@@ -183,7 +174,7 @@ TEST(Matrix3D, InverseUndoesAGeneralMatrix) {
     Matrix3D inverse = m.getInverse();
     Vector3D v(0.7f, -1.9f, 3.3f);
     Vector3D there = m.multiplyVector(&v);
-    expectNear(inverse.multiplyVector(&there), v.x, v.y, v.z, 1e-4f);
+    EXPECT_TRUE(vectorNear(inverse.multiplyVector(&there), v, 1e-4f));
 }
 
 TEST(Matrix3D, SmallDeterminantIsReportedAndStillInverted) {
