@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <SDL.h>
-
 #include <cmath>
 #include <memory>
 
@@ -9,6 +7,7 @@
 #include "Geometry/Polygon3D.h"
 #include "Object/Object.h"
 #include "OpenGL/OpenGL.h"
+#include "support/GLWindow.h"
 #include "support/Shapes.h"
 
 namespace {
@@ -22,12 +21,10 @@ public:
 // An 800 x 600 window drawing white on black in window coordinates.
 class GeometryDraw : public ::testing::Test {
 protected:
+    GLWindow window;
+
     void SetUp() override {
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
-        ASSERT_NE(SDL_SetVideoMode(800, 600, 0, SDL_OPENGL), nullptr) << SDL_GetError();
-        glewInit();
-        glViewport(0, 0, 800, 600);
+        ASSERT_TRUE(window.isOpen()) << window.getError();
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         gluOrtho2D(0, 800, 0, 600);
@@ -41,14 +38,8 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT);
         glColor3f(1, 1, 1);
     }
-    void TearDown() override { SDL_Quit(); }
 
-    bool lit(int x, int y) {
-        glFinish();
-        unsigned char rgb[3] = {0, 0, 0};
-        glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
-        return rgb[0] > 128;
-    }
+    bool lit(int x, int y) { return window.pixel(x, y).r > 128; }
 };
 
 Polygon3D* ring(float cx, float cy, float radius, int corners) {
