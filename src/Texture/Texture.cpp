@@ -29,16 +29,15 @@ void Texture::setFile(const char* path) {
 SDL_Surface* Texture::loadImage() {
     SDL_RWops* stream = SDL_RWFromFile(file.c_str(), "rb");
     SDL_Surface* decoded = stream ? SDL_LoadBMP_RW(stream, 1) : nullptr;
-    if (decoded == nullptr) {
-        printf("Failed to load image %s\n", file.c_str());
-        fflush(stdout);
-        return nullptr;
+    SDL_Surface* converted = nullptr;
+    if (decoded != nullptr) {
+        SDL_SetColorKey(decoded, SDL_SRCCOLORKEY, 0xFF00FF);
+        converted = SDL_DisplayFormatAlpha(decoded);
+        SDL_FreeSurface(decoded);
     }
-    SDL_SetColorKey(decoded, SDL_SRCCOLORKEY, 0xFF00FF);
-    SDL_Surface* converted = SDL_DisplayFormatAlpha(decoded);
-    SDL_FreeSurface(decoded);
+    // A failed conversion (no video mode, or no memory) is as good as an
+    // unreadable file.
     if (converted == nullptr) {
-        // No video mode, or no memory: as good as an unreadable file.
         printf("Failed to load image %s\n", file.c_str());
         fflush(stdout);
     }
