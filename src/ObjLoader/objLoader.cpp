@@ -89,7 +89,7 @@ Mesh* objLoader::getSceneObject() {
         if (!isDrawableFace(face)) {
             continue;
         }
-        Polygon3D* polygon = new Polygon3D(static_cast<Object*>(nullptr));
+        Polygon3D* polygon = new Polygon3D();
         for (int k = 0; k < 3; k++) {
             polygon->addVertex(new Vertex(toVector(sceneVertices[face->vertex_indices[k]]), up));
         }
@@ -110,7 +110,7 @@ Mesh* objLoader::loadObj(const char* path) {
         if (!loader.isDrawableFace(face)) {
             continue;
         }
-        Polygon3D* polygon = new Polygon3D(static_cast<Object*>(nullptr));
+        Polygon3D* polygon = new Polygon3D();
         // A fourth corner is dropped, not split into a second triangle.
         for (int k = 0; k < 3; k++) {
             Vector3D position = toVector(loader.sceneVertices[face->vertex_indices[k]]);

@@ -17,7 +17,7 @@
 namespace {
 
 Polygon3D* triangle(float x, bool withTexCoords) {
-    Polygon3D* polygon = new Polygon3D(static_cast<Object*>(nullptr));
+    Polygon3D* polygon = new Polygon3D();
     for (int k = 0; k < 3; ++k) {
         Vector3D position(x + k, 10 * x, -x);
         Vector3D normal(0, 0, 1);
