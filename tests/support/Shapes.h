@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "Geometry/Polygon3D.h"
+#include "Object/Object.h"
 #include "Vertex/Vertex.h"
 
 // A polygon of fresh vertices at the given points, with zero normals.
@@ -14,5 +15,15 @@ inline Polygon3D* makePolygon(std::initializer_list<Vector3D> points) {
     }
     return polygon;
 }
+
+// An object that is nothing but a bounding sphere, for culling and indexing.
+class Ball : public Object {
+public:
+    Ball(Vector3D at, float radius = 4.0f) {
+        setPosition(at);
+        setBoundingRadius(radius);
+    }
+    void draw() override {}
+};
 
 #endif

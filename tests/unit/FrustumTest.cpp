@@ -6,18 +6,10 @@
 #include "Object/Object.h"
 #include "Object/Portal/Portal.h"
 #include "Octree/OctNode.h"
+#include "support/Shapes.h"
 #include "support/VectorExpect.h"
 
 namespace {
-
-class Ball : public Object {
-public:
-    Ball(Vector3D at, float radius) {
-        setPosition(at);
-        setBoundingRadius(radius);
-    }
-    void draw() override {}
-};
 
 class PortalAt : public Portal {
 public:

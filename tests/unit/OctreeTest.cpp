@@ -10,17 +10,9 @@
 #include "Object/Object.h"
 #include "Octree/Octree.h"
 #include "Octree/OctreeObject.h"
+#include "support/Shapes.h"
 
 namespace {
-
-class Ball : public Object {
-public:
-    Ball(Vector3D at, float radius = 4.0f) {
-        setPosition(at);
-        setBoundingRadius(radius);
-    }
-    void draw() override {}
-};
 
 std::uintptr_t key(Object* object) { return reinterpret_cast<std::uintptr_t>(object); }
 
