@@ -91,6 +91,19 @@ HeightMap::~HeightMap() {
         assert(edgePolygons.at(i));
         delete edgePolygons[i];
     }
+    // The corners a cell's second triangle borrows from its first are freed
+    // with the first.
+    for (size_t k = 0; k + 1 < polygons.size(); k += 2) {
+        if (polygons[k] == nullptr || polygons[k + 1] == nullptr) {
+            continue;
+        }
+        std::vector<Vertex*>* owned = polygons[k]->getVertices();
+        for (Vertex*& corner : *polygons[k + 1]->getVertices()) {
+            if (std::find(owned->begin(), owned->end(), corner) != owned->end()) {
+                corner = nullptr;
+            }
+        }
+    }
 }
 
 float HeightMap::sample(int i, int j) { return heights[(size_t)i * size + j]; }
@@ -161,9 +174,11 @@ void HeightMap::addStandardPolygons(Corner* corners, const int (*triangles)[3]) 
             }
         }
     }
-    // Every polygon gets its own vertices, so each is freed exactly once;
-    // they are made after both triangles have set their normals, as shared
-    // corners would have been.
+    // The cell's four corners are made once, after both triangles have set
+    // their normals, and the two triangles share them: the first triangle
+    // owns its corners, the second borrows the two it has in common (the
+    // destructor hands them back before the triangles are deleted).
+    Vertex* made[4] = {nullptr, nullptr, nullptr, nullptr};
     for (int t = 0; t < 2; ++t) {
         if (!complete[t]) {
             polygons.push_back(nullptr);
@@ -171,8 +186,11 @@ void HeightMap::addStandardPolygons(Corner* corners, const int (*triangles)[3]) 
         }
         Polygon3D* triangle = new Polygon3D(this);
         for (int k = 0; k < 3; ++k) {
-            Corner& corner = corners[triangles[t][k]];
-            triangle->addVertex(new Vertex(corner.position, corner.normal, corner.texCoord));
+            int c = triangles[t][k];
+            if (made[c] == nullptr) {
+                made[c] = new Vertex(corners[c].position, corners[c].normal, corners[c].texCoord);
+            }
+            triangle->addVertex(made[c]);
         }
         (steep[t] ? steepPolygons : gentlePolygons).push_back(triangle);
         polygons.push_back(triangle);

@@ -67,7 +67,8 @@ public:
 protected:
     WorldType worldType;
     // Skirts; owned here. The cell triangles are the base list, two entries
-    // per cell, null where a triangle has a missing corner.
+    // per cell, null where a triangle has a missing corner; the two share
+    // the corners they have in common.
     std::vector<Polygon3D*> edgePolygons;
     // Cliff triangles, then every skirt; not owned.
     std::vector<Polygon3D*> steepPolygons;
