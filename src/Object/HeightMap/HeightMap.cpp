@@ -185,6 +185,9 @@ void HeightMap::addStandardPolygons(Corner* corners, const int (*triangles)[3]) 
             continue;
         }
         Polygon3D* triangle = new Polygon3D(this);
+        // One allocation of the exact size, not three growing ones: the
+        // terrain holds over a million triangles.
+        triangle->getVertices()->reserve(3);
         for (int k = 0; k < 3; ++k) {
             int c = triangles[t][k];
             if (made[c] == nullptr) {
