@@ -81,9 +81,6 @@ HeightMap::HeightMap(const char* path, int size, TexturesMeshes* texMesh, Textur
         }
     }
     steepPolygons.insert(steepPolygons.end(), edgePolygons.begin(), edgePolygons.end());
-    gentleBuffer.setPolygons(&gentlePolygons);
-    steepBuffer.setPolygons(&steepPolygons);
-    gentlePolygons.clear();
 }
 
 HeightMap::~HeightMap() {
@@ -227,7 +224,20 @@ void HeightMap::addEdgePolygons(Corner* corners) {
     }
 }
 
+// The buffers' arrays copy every triangle once more. Made at the first
+// draw, they are uploaded and freed at once, instead of being held from
+// start-up for the islands not yet seen.
+void HeightMap::buildBuffers() {
+    if (gentleBuffer.arraysLoaded) {
+        return;
+    }
+    gentleBuffer.setPolygons(&gentlePolygons);
+    steepBuffer.setPolygons(&steepPolygons);
+    std::vector<Polygon3D*>().swap(gentlePolygons);
+}
+
 void HeightMap::draw() {
+    buildBuffers();
     glEnable(GL_TEXTURE_2D);
 
     const GLfloat noSpecular[] = {0, 0, 0, 0};
@@ -383,6 +393,7 @@ Polygon3D* HeightMap::getPolygonFromIndex(int i, int j, bool first) {
 }
 
 void HeightMap::drawForShadow() {
+    buildBuffers();
     gentleBuffer.drawVertexBuffer();
     steepBuffer.drawVertexBuffer();
 }

@@ -25,7 +25,8 @@ const float UNDEFINED_HEIGHT = -50.0f;
 // Each cell is split into two triangles; those whose corner heights spread
 // by more than 3 are cliffs, the rest ground. Vertical skirts hang from the
 // edges of cells that touch a hole. The terrain is built before any OpenGL
-// context exists; its buffers upload at the first draw.
+// context exists; its two vertex buffers are made and uploaded at its first
+// draw.
 class HeightMap : public Object {
 public:
     // The file is read at once. A missing file, one that is not an 8-bit
@@ -72,7 +73,7 @@ protected:
     std::vector<Polygon3D*> edgePolygons;
     // Cliff triangles, then every skirt; not owned.
     std::vector<Polygon3D*> steepPolygons;
-    // Ground triangles, not owned; emptied once their buffer is built.
+    // Ground triangles, not owned; released once their buffer is built.
     std::vector<Polygon3D*> gentlePolygons;
     int size;
     // heights[i * size + j] for column i, row j.
@@ -91,6 +92,7 @@ private:
     };
 
     float sample(int i, int j);
+    void buildBuffers();
     void addCell(int i, int j);
     void addStandardPolygons(Corner* corners, const int (*triangles)[3]);
     void addEdgePolygons(Corner* corners);
