@@ -21,7 +21,6 @@
 #include "OpenGL/OpenGL.h"
 #include "Particle/Particle.h"
 
-const float NO_GROUND = -50.0f;
 const float EYE_WATER_RADIUS = 0.33f;
 const float HERO_RADIUS = 1.65f;
 const int VOLUME_UNDER_WATER = 20;
@@ -216,7 +215,7 @@ void Controller::updateWorld() {
 void Controller::setIfUnderwater() {
     Island* island = islands[currentIsland];
     Vector3D heroPosition = hero.getPosition();
-    if (island->getHeightMap()->getHeight(heroPosition.x, heroPosition.z) == NO_GROUND) {
+    if (island->getHeightMap()->getHeight(heroPosition.x, heroPosition.z) == UNDEFINED_HEIGHT) {
         return;
     }
     Vector3D eye = camera.getEye();
