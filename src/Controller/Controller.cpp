@@ -223,8 +223,7 @@ void Controller::setIfUnderwater() {
     bool heroUnder = island->isUnderwater(&heroPosition, HERO_RADIUS);
     if (island->getWorldType() == LAVA_WORLD) {
         if (heroUnder) {
-            isGameOver = true;
-            sounds.setMusicToSad();
+            gameOver();
         }
         return;
     }
