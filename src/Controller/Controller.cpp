@@ -66,7 +66,6 @@ Controller::Controller()
       mouseDeltaY(0), inMainMenu(true), inventoryOpen(false), cutScenePlaying(false), gameStarted(false),
       paused(false), heroTakesDamage(true), questMessage(false), introScreen(false), isGameOver(false),
       currentQuestPoint(nullptr), framesRendered(0), lateFrames(0), timeLate(0) {
-    visitedIsland1 = visitedIsland5 = visitedIsland6 = visitedIsland10 = visitedIsland11 = false;
     inventoryScreen.setSound(&sounds);
 
     createIslandPortals();
@@ -74,23 +73,13 @@ Controller::Controller()
     for (int i = 0; i < ISLAND_COUNT; i++) {
         islands[i] = new Island(&texturesMeshes, allHoldableItems, i, islandPortals, &sounds);
     }
-
-    currentIsland = 0;
+    // The first frame is paced from the end of the world's building.
     lastFrameTicks = SDL_GetTicks();
-    mouseDown = paused = inShop = nearShop = introScreen = false;
-    currShop = nullptr;
-    alphaPortal = betaPortal = nullptr;
 
     TexturesMeshes& t = texturesMeshes;
     hero.setMeshes(t.heroEyesMesh, t.heroBodyMesh, t.leftFootMesh, t.rightFootMesh, t.leftArmMesh, t.rightArmMesh);
     hero.setSounds(&sounds);
-
-    framesRendered = lateFrames = timeLate = 0;
-    inMainMenu = true;
-    inventoryOpen = false;
     inventoryScreen.setHero(&hero);
-    isGameOver = false;
-    heroTakesDamage = true;
 
     inventoryScreen.addItem(newStartingItem(ITEM_COMPASS, t.compassFaceMesh, t.compassMainMesh, t.compassPointerMesh));
     inventoryScreen.addItem(newStartingItem(ITEM_MAP, t.mapMesh, nullptr, nullptr));
@@ -99,8 +88,6 @@ Controller::Controller()
         t.helmetMesh->enableDrawing(false);
         hero.addMeshToExtras(t.helmetMesh);
     }
-
-    gameStarted = shadowsOn = cutScenePlaying = false;
 }
 
 // The islands, gates, cut scenes, missiles and particles are left to process
