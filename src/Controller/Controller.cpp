@@ -3,7 +3,6 @@
 #include <SDL_mixer.h>
 
 #include <cassert>
-#include <cmath>
 #include <cstdlib>
 #include <iostream>
 
@@ -716,14 +715,13 @@ void Controller::renderWorld() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
     if (inMainMenu && !gameStarted) {
-        Vector3D eye(-83.3341f, 42.431f, 81.1295f);
-        Vector3D center(5.789f, 6.3f, -0.786f);
-        Vector3D direction = eye.getDirectionTo(&center);
-        Vector3D yAxis(0.0f, 1.0f, 0.0f);
-        Vector3D axis = Vector3D::getCrossProduct(&yAxis, &direction);
+        // The culling and the billboards read the camera: it takes the
+        // menu's view too.
+        Vector3D eye, center, up;
+        MainMenu::getMenuView(eye, center, up);
         camera.setEye(eye);
         camera.setCenter(center);
-        camera.setUp(direction.rotateAroundVector(M_PI / 2, &axis));
+        camera.setUp(up);
         mainMenu.lookAt();
     } else {
         camera.lookAt();

@@ -37,13 +37,18 @@ void MainMenu::setGameStarted(bool started) { gameStarted = started; }
 
 void MainMenu::resetButtons() {}
 
-void MainMenu::lookAt() {
-    Vector3D eye(-83.3341f, 42.431f, 81.1295f);
-    Vector3D center(5.789f, 6.3f, -0.786f);
+void MainMenu::getMenuView(Vector3D& eye, Vector3D& center, Vector3D& up) {
+    eye.setCoords(-83.3341f, 42.431f, 81.1295f);
+    center.setCoords(5.789f, 6.3f, -0.786f);
     Vector3D direction = eye.getDirectionTo(&center);
     Vector3D yAxis(0.0f, 1.0f, 0.0f);
     Vector3D axis = Vector3D::getCrossProduct(&yAxis, &direction);
-    Vector3D up = direction.rotateAroundVector(M_PI / 2, &axis);
+    up = direction.rotateAroundVector(M_PI / 2, &axis);
+}
+
+void MainMenu::lookAt() {
+    Vector3D eye, center, up;
+    getMenuView(eye, center, up);
     gluLookAt(eye.x, eye.y, eye.z, center.x, center.y, center.z, up.x, up.y, up.z);
 }
 
