@@ -205,11 +205,8 @@ void Island::pickUpItems(Controller* controller, Vector3D* pos) {
 void Island::addKingRecieveRingQuestItem() {}
 
 Object* Island::doesSphereCollideWithObject(Vector3D* pos, float r) {
-    for (size_t i = 0; i < forestSpirits.size(); i++) {
-        assert(forestSpirits.at(i));
-        if (forestSpirits.at(i)->doesSphereCollide(pos, r)) {
-            return forestSpirits.at(i);
-        }
+    if (EnemyForestSpirit* spirit = doesSphereCollideWithForrestSpirit(pos, r)) {
+        return spirit;
     }
     for (size_t i = 0; i < islandPortals.size(); i++) {
         if (islandPortals.at(i)->doesSphereCollideWithSolid(pos, r)) {
