@@ -66,7 +66,7 @@ void Island::initializeTerrain(const char* heightMapPath, int side, Texture* min
     heightMap->setWorldType(type);
     heroInitialPosition = heroStart;
     worldType = type;
-    for (int i = 0; i < 24; i++) {
+    for (int i = 0; i < ISLAND_PORTAL_COUNT; i++) {
         assert(islandPortals[i]);
         if (islandPortals[i]->getIslandIndex() == index) {
             this->islandPortals.push_back(islandPortals[i]);
