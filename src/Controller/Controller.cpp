@@ -586,10 +586,10 @@ void Controller::createIslandPortals() {
             islandPortals[i - 1]->setOtherIslandPortal(islandPortals[i]);
             islandPortals[i]->setOtherIslandPortal(islandPortals[i - 1]);
         }
-        if (i == 0 || i == 7 || i == 11 || i == 15) {
-            // Gates 0, 6, 10 and 14 stay locked until a quest opens them.
-            islandPortals[i == 0 ? 0 : i - 1]->setEnabled(false);
-        }
+    }
+    // Locked until a quest opens them; their partners stay open.
+    for (int locked : {0, 6, 10, 14}) {
+        islandPortals[locked]->setEnabled(false);
     }
 }
 
