@@ -8,9 +8,8 @@ run_headless "$0" "$@"
 
 work=$(make_workdir)
 trap 'rm -rf "$work"' EXIT
-folder=$(game_folder "$work")
 
-start_game "$work/close" "$folder"
+start_game "$work/close"
 wait_for_window 60 || fail "no window; stderr: $(cat "$work/close.err")"
 sleep 1
 kill -TERM "$GAME_PID"
@@ -29,18 +28,18 @@ expect_start_failure() {
 # No icon.
 noicon=$work/noicon
 mkdir -p "$noicon/Textures"
-for entry in "$folder"/*; do [ "$(basename "$entry")" = Textures ] || ln -s "$(readlink -f "$entry")" "$noicon/"; done
+for entry in "$TAVIR_DATA_DIR"/*; do [ "$(basename "$entry")" = Textures ] || ln -s "$entry" "$noicon/"; done
 for entry in "$TAVIR_DATA_DIR"/Textures/*; do [ "$(basename "$entry")" = icon.bmp ] || ln -s "$entry" "$noicon/Textures/"; done
 start_game "$work/icon" "$noicon"
 expect_start_failure icon 'Textures/icon.bmp'
 
 # No display to open.
-(cd "$folder" && exec env -u DISPLAY SDL_VIDEODRIVER=x11 "$TAVIR_BIN" >"$work/display.out" 2>"$work/display.err") &
+(cd "$TAVIR_DATA_DIR" && exec env -u DISPLAY SDL_VIDEODRIVER=x11 "$TAVIR_BIN" >"$work/display.out" 2>"$work/display.err") &
 GAME_PID=$!
 expect_start_failure display 'Unable to start SDL'
 
 # A video driver without OpenGL: the video mode cannot be set.
-(cd "$folder" && exec env SDL_VIDEODRIVER=dummy "$TAVIR_BIN" >"$work/mode.out" 2>"$work/mode.err") &
+(cd "$TAVIR_DATA_DIR" && exec env SDL_VIDEODRIVER=dummy "$TAVIR_BIN" >"$work/mode.out" 2>"$work/mode.err") &
 GAME_PID=$!
 expect_start_failure mode 'Unable to open the 800x600 OpenGL video mode'
 echo "exit_paths: ok"

@@ -6,7 +6,7 @@ run_headless "$0" "$@"
 work=$(make_workdir)
 trap 'rm -rf "$work"' EXIT
 
-start_game "$work/game" "$(game_folder "$work")"
+start_game "$work/game"
 wait_for_window 60 || fail "no window; stderr: $(cat "$work/game.err")"
 sleep 1
 screenshot "$work/shot.png"

@@ -17,7 +17,7 @@ run_headless() {
     fi
 }
 
-# A fresh working folder for one run.
+# A fresh folder for one run's logs and files.
 make_workdir() {
     local dir
     dir=$(mktemp -d -t tavir-e2e.XXXXXX)
@@ -65,53 +65,6 @@ screenshot() { import -display "$DISPLAY" -window root "$1"; }
 
 # Number of distinct colours in a picture (1 means blank).
 colour_count() { convert "$1" -format '%k' info:; }
-
-# le32 VALUE / le16 VALUE: little-endian bytes on standard output.
-le32() { printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) $((($1 >> 24) & 255)))"; }
-le16() { printf "$(printf '\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)))"; }
-
-# write_bmp8 FILE SIDE BYTE: a square 8-bit grey BMP, every sample BYTE.
-write_bmp8() {
-    local file=$1 side=$2 byte=$3 row data i palette=""
-    row=$(((side + 3) / 4 * 4))
-    data=$((row * side))
-    for i in $(seq 0 255); do palette+=$(printf '\\x%02x\\x%02x\\x%02x\\x00' "$i" "$i" "$i"); done
-    {
-        printf 'BM'; le32 $((1078 + data)); le32 0; le32 1078
-        le32 40; le32 "$side"; le32 "$side"; le16 1; le16 8; le32 0; le32 "$data"
-        le32 2835; le32 2835; le32 256; le32 0
-        printf "$palette"
-        head -c "$data" /dev/zero | tr '\000' "\\$(printf '%03o' "$byte")"
-    } >"$file"
-}
-
-# game_folder WORKDIR: a folder to start the game in, made inside WORKDIR:
-# the asset pack, with flat stand-in terrain (height 2) for any island
-# height map the pack does not have yet. Prints its path.
-game_folder() {
-    local dir=$1/data entry island side
-    mkdir -p "$dir"
-    for entry in "$TAVIR_DATA_DIR"/*; do
-        [ "$(basename "$entry")" = HeightMap ] || ln -s "$entry" "$dir/"
-    done
-    mkdir -p "$dir/HeightMap"
-    local sides=(200 300 200 300 250 317 252 200 281 381 212 234 277)
-    for island in $(seq 0 12); do
-        local name=island${island}HeightMap.bmp
-        [ "$island" -eq 0 ] && name=islandHomeHeightMap.bmp
-        if [ -f "$TAVIR_DATA_DIR/HeightMap/$name" ]; then
-            ln -s "$TAVIR_DATA_DIR/HeightMap/$name" "$dir/HeightMap/$name"
-        else
-            write_bmp8 "$dir/HeightMap/$name" "${sides[$island]}" 10
-        fi
-    done
-    if [ -d "$TAVIR_DATA_DIR/HeightMap" ]; then
-        for entry in "$TAVIR_DATA_DIR"/HeightMap/*; do
-            [ -e "$dir/HeightMap/$(basename "$entry")" ] || ln -s "$entry" "$dir/HeightMap/"
-        done
-    fi
-    echo "$dir"
-}
 
 # The id of the game's window.
 game_window() { xdotool search --name '^Tavir$' 2>/dev/null | head -1; }
