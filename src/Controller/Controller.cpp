@@ -26,11 +26,11 @@ const int VOLUME_UNDER_WATER = 20;
 const int VOLUME_ABOVE_WATER = 100;
 
 // The gate network: 12 pairs, gates 2k and 2k + 1 partners.
-struct GateSpec {
+struct GatePlacement {
     float x, y, z, angleDegrees;
     int island;
 };
-const GateSpec GATES[ISLAND_PORTAL_COUNT] = {
+const GatePlacement GATES[ISLAND_PORTAL_COUNT] = {
     {-46.45f, 13.0f, 40.07f, 130.0f, 0},          {-76.1762f, 13.9f, 101.752f, 158.0f, 1},
     {111.35f, 36.0f, -47.1129f, 0.0f, 1},         {-76.0768f, 26.6209f, -86.3743f, 45.0f, 2},
     {114.494f, 36.0f, 30.2315f, 180.0f, 1},       {-66.3137f, 50.3f, 11.7492f, 180.0f, 3},
@@ -580,7 +580,7 @@ IslandPortal* Controller::createIslandPortal(Vector3D position, float angleDegre
 
 void Controller::createIslandPortals() {
     for (int i = 0; i < ISLAND_PORTAL_COUNT; i++) {
-        const GateSpec& g = GATES[i];
+        const GatePlacement& g = GATES[i];
         islandPortals[i] = createIslandPortal(Vector3D(g.x, g.y, g.z), g.angleDegrees, g.island);
         if (i % 2 == 1) {
             islandPortals[i - 1]->setOtherIslandPortal(islandPortals[i]);
