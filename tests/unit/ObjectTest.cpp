@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Object/Object.h"
+#include "support/Shapes.h"
 
 namespace {
 
@@ -23,15 +24,6 @@ public:
     ~TrackedPolygon() override { *deleted = true; }
     bool* deleted;
 };
-
-Polygon3D* triangle(Vector3D a, Vector3D b, Vector3D c) {
-    Polygon3D* polygon = new Polygon3D();
-    Vector3D n(0, 0, 0);
-    polygon->addVertex(new Vertex(a, n));
-    polygon->addVertex(new Vertex(b, n));
-    polygon->addVertex(new Vertex(c, n));
-    return polygon;
-}
 
 }  // namespace
 
@@ -172,8 +164,8 @@ TEST(Object, SphereAgainstOwnPolygons) {
     EXPECT_FALSE(wall.doesSphereCollideWithPolygons(&nearWall, 1.0f)) << "no polygons";
 
     // Two large vertical triangles, in the planes z = 0 and z = 100.
-    wall.addPolygon(triangle({-10, -10, 0}, {10, -10, 0}, {0, 20, 0}));
-    wall.addPolygon(triangle({90, -10, 100}, {110, -10, 100}, {100, 20, 100}));
+    wall.addPolygon(makePolygon({{-10, -10, 0}, {10, -10, 0}, {0, 20, 0}}));
+    wall.addPolygon(makePolygon({{90, -10, 100}, {110, -10, 100}, {100, 20, 100}}));
     EXPECT_FALSE(wall.doesSphereCollideWithPolygons(&nearWall, 1.0f)) << "collision radius 0 switches it off";
 
     wall.setCollisionRadius(1.0f);
