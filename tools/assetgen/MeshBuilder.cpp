@@ -4,6 +4,8 @@
 #include <cstring>
 #include <map>
 
+#include "Random.h"
+
 Xform Xform::translate(const Vec3& t) {
     Xform x;
     x.t = t;
@@ -382,7 +384,7 @@ void MeshBuilder::tube(const std::vector<Vec3>& path, const std::vector<double>&
 
 void MeshBuilder::blob(const Vec3& centre, const Vec3& radii, int segments, int rings, double roughness,
                        uint32_t seed, double tile) {
-    ShapeRandom random(seed);
+    Random random(seed);
     struct Wave {
         Vec3 k;
         double phase, amp;

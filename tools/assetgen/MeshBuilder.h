@@ -111,23 +111,6 @@ private:
     std::vector<Corner> corners;
 };
 
-// Small seeded generator for shapes; the same seed always gives the same mesh.
-class ShapeRandom {
-public:
-    explicit ShapeRandom(uint32_t seed) : state(seed ? seed : 0x9E3779B9u) {}
-    uint32_t next() {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        return state;
-    }
-    double uniform() { return (next() >> 8) * (1.0 / 16777216.0); }
-    double range(double a, double b) { return a + (b - a) * uniform(); }
-
-private:
-    uint32_t state;
-};
-
 constexpr double kPi = 3.14159265358979323846;
 
 #endif

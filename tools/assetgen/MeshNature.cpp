@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "MeshParts.h"
+#include "Random.h"
 
 void addLeafSheet(MeshBuilder& m, const Xform& place, double length, double width) {
     // Folded along the midrib; the picture spans the leaf, v = 0 at the tip.
@@ -41,9 +42,9 @@ MeshBuilder leaf() {
 
 MeshBuilder grass() {
     MeshBuilder m;
-    ShapeRandom random(17);
+    Random random(17);
     for (int i = 0; i < 9; ++i) {
-        double a = 2 * kPi * (i + random.uniform() * 0.6) / 9;
+        double a = 2 * kPi * (i + random.unit() * 0.6) / 9;
         double r = random.range(0.05, 0.3);
         double height = random.range(0.75, 0.95);
         double lean = random.range(0.15, 0.4);

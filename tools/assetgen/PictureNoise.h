@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "Random.h"
+
 // Hash-based noise: the same inputs give the same values on every run and
 // every thread. A period (in lattice cells, 0 for none) makes the noise
 // repeat, so tiles made from it join without a seam.
@@ -36,24 +38,17 @@ inline Cells cells(float x, float y, int period, uint32_t seed, float jitter = 0
     return cells(x, y, period, period, seed, jitter);
 }
 
-// A small generator for placing things (strokes, stars, stones).
+// Places strokes, stars and stones. The seeds of a picture are small
+// neighbouring numbers, so they are spread first; the picks come in float,
+// the way the pictures are painted.
 class Rng {
 public:
-    explicit Rng(uint32_t seed) : state(seed * 2654435761u + 0x9E3779B9u) {
-        if (state == 0) state = 1;
-    }
-    uint32_t next() {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        return state;
-    }
-    float unit() { return (next() >> 8) * (1.0f / 16777216.0f); }
+    explicit Rng(uint32_t seed) : random(seed * 2654435761u + 0x9E3779B9u) {}
+    float unit() { return (float)random.unit(); }  // exact: 24 bits
     float range(float a, float b) { return a + (b - a) * unit(); }
-    int below(int n) { return (int)(unit() * n); }
 
 private:
-    uint32_t state;
+    Random random;
 };
 
 #endif

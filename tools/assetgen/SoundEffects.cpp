@@ -41,7 +41,7 @@ Samples bringUpItem() {
 
 Samples hitBoss() {
     Samples s = silence(0.55);
-    NoiseSource noise(11);
+    Random noise(11);
     Biquad low;
     low.set(Biquad::LOW, 600, 0.9);
     double phase = 0;
@@ -58,7 +58,7 @@ Samples hitBoss() {
 
 Samples comet() {
     Samples s = silence(1.0);
-    NoiseSource noise(12);
+    Random noise(12);
     Biquad band;
     for (size_t i = 0; i < s.size(); ++i) {
         double t = timeAt(i);
@@ -120,7 +120,7 @@ Samples getItem() {
 
 Samples shoot() {
     Samples s = silence(0.35);
-    NoiseSource noise(13);
+    Random noise(13);
     Biquad band;
     double phase = 0;
     for (size_t i = 0; i < s.size(); ++i) {
@@ -136,9 +136,9 @@ Samples shoot() {
 
 Samples heal() {
     Samples s = silence(0.85);
-    NoiseSource pick(14);
+    Random pick(14);
     for (int k = 0; k < 14; ++k) {
-        double f = noteFrequency("c6") * std::pow(2.0, (k * 2 + (int)(pick.uniform() * 3)) / 12.0);
+        double f = noteFrequency("c6") * std::pow(2.0, (k * 2 + (int)(pick.unit() * 3)) / 12.0);
         bellAt(s, 0.04 * k + pick.range(0, 0.02), f, 0.25, 0.35, 100 + k);
     }
     glide(s, 0, 0.8, 500, 1000, 0.15);
@@ -162,7 +162,7 @@ Samples danger() {
 
 Samples click() {
     Samples s = silence(0.15);
-    NoiseSource noise(15);
+    Random noise(15);
     Biquad band;
     band.set(Biquad::BAND, 2500, 2);
     double phase = 0;
@@ -177,12 +177,12 @@ Samples click() {
 Samples enemyShoot() {
     // A fire ball: crackling low noise swelling and dying.
     Samples s = silence(0.4);
-    NoiseSource noise(16);
+    Random noise(16);
     Biquad low;
     for (size_t i = 0; i < s.size(); ++i) {
         double t = timeAt(i), k = t / 0.4;
         if ((i & 15) == 0) low.set(Biquad::LOW, 2500 - 1800 * k, 1.2);
-        double crackle = noise.uniform() < 0.02 ? noise.white() * 3 : 0;
+        double crackle = noise.unit() < 0.02 ? noise.white() * 3 : 0;
         double env = std::sin(kSoundPi * k) * (1 - k);
         s[i] = (float)(env * (low.process(noise.white() + crackle)));
     }
@@ -191,7 +191,7 @@ Samples enemyShoot() {
 
 Samples underwater() {
     Samples s = silence(1.0);
-    NoiseSource noise(17);
+    Random noise(17);
     Biquad low;
     low.set(Biquad::LOW, 350, 0.8);
     for (size_t i = 0; i < s.size(); ++i) s[i] = (float)(0.5 * low.process(noise.white()) * std::sin(kSoundPi * timeAt(i)));
@@ -204,7 +204,7 @@ Samples underwater() {
 
 Samples poof() {
     Samples s = silence(0.5);
-    NoiseSource noise(18);
+    Random noise(18);
     Biquad low;
     double phase = 0;
     for (size_t i = 0; i < s.size(); ++i) {
@@ -221,7 +221,7 @@ Samples doorCreak() {
     // Friction on a hinge: a fast train of little pulses whose rate wanders,
     // through wooden resonances; a latch click first.
     Samples s = silence(0.6);
-    NoiseSource noise(19);
+    Random noise(19);
     Biquad body[2];
     body[0].set(Biquad::BAND, 900, 6);
     body[1].set(Biquad::BAND, 1900, 8);
@@ -255,7 +255,7 @@ Samples error() {
 
 Samples doorClose() {
     Samples s = silence(0.5);
-    NoiseSource noise(20);
+    Random noise(20);
     Biquad low, mid;
     low.set(Biquad::LOW, 220, 1.0);
     mid.set(Biquad::BAND, 1200, 3);
@@ -274,7 +274,7 @@ Samples doorClose() {
 // Several detuned tones gliding together, with a shimmer of noise.
 Samples shimmer(double seconds, double f0, double f1, uint32_t seed) {
     Samples s = silence(seconds);
-    NoiseSource noise(seed);
+    Random noise(seed);
     Biquad high;
     high.set(Biquad::HIGH, 5000, 0.7);
     const double ratios[] = {1.0, 1.5, 2.01, 2.98};
@@ -295,7 +295,7 @@ Samples shimmer(double seconds, double f0, double f1, uint32_t seed) {
 
 Samples enterPortal() {
     Samples s = silence(0.6);
-    NoiseSource noise(21);
+    Random noise(21);
     Biquad band;
     double phase = 0;
     for (size_t i = 0; i < s.size(); ++i) {

@@ -28,7 +28,7 @@ std::string perChord(const std::vector<std::string>& roots, const std::string& p
 // Noise shaped by a filter that may change with time; run twice round the
 // loop so the filters' state at the end leads straight into the start.
 Samples periodicNoise(int frames, uint32_t seed, const std::function<double(double, int)>& shape) {
-    NoiseSource noise(seed);
+    Random noise(seed);
     Samples white(frames), out(frames);
     for (float& v : white) v = (float)noise.white();
     for (int pass = 0; pass < 2; ++pass)
@@ -200,7 +200,7 @@ MusicFile birds() {
         Samples& out = channel ? loop.right : loop.left;
         for (int i = 0; i < n; ++i) out[i] += air[i] * 0.3f;
     }
-    NoiseSource pick(33);
+    Random pick(33);
     for (int call = 0; call < 26; ++call) {
         double when = pick.range(0, 16), pan = pick.range(-0.8, 0.8), base = pick.range(2400, 3600);
         Samples s((size_t)(0.8 * kSampleRate), 0.0f);
@@ -243,7 +243,7 @@ MusicFile waterfall() {
         Samples& out = channel ? loop.right : loop.left;
         for (int i = 0; i < n; ++i) out[i] += water[i];
     }
-    NoiseSource pick(43);
+    Random pick(43);
     for (int drop = 0; drop < 70; ++drop) {
         double f0 = pick.range(500, 1400), seconds = pick.range(0.03, 0.07);
         Samples s((size_t)(seconds * kSampleRate));
@@ -289,10 +289,10 @@ MusicFile thunder() {
         high.set(Biquad::HIGH, 1800, 0.7);
         low.set(Biquad::LOW, 7000, 0.7);
         // Louder single drops, the same on every lap round the loop.
-        NoiseSource drops(61 + channel);
+        Random drops(61 + channel);
         std::vector<float> ticks(n, 0.0f);
         for (float& t : ticks)
-            if (drops.uniform() < 0.004) t = (float)(drops.white() * 4);
+            if (drops.unit() < 0.004) t = (float)(drops.white() * 4);
         Samples rain = periodicNoise(n, 63 + channel, [&](double x, int i) {
             return (1 + 0.1 * cycles(i, n, 4, channel)) * low.process(high.process(x + ticks[i]));
         });
@@ -302,7 +302,7 @@ MusicFile thunder() {
     const double strikes[][2] = {{1.5, 1.0}, {8.2, 0.7}, {14.6, 0.9}};
     uint32_t seed = 70;
     for (const auto& strike : strikes) {
-        NoiseSource noise(seed++);
+        Random noise(seed++);
         Samples s((size_t)(5.0 * kSampleRate));
         OnePole deep1(120), deep2(120);
         Biquad crack;

@@ -75,7 +75,7 @@ Samples buffer(double seconds) { return Samples((size_t)std::max(1.0, seconds * 
 
 Samples pluck(double f, double hold, double velocity, uint32_t seed) {
     // A plucked string: a noise burst circulating in a damped delay line.
-    NoiseSource noise(seed);
+    Random noise(seed);
     double length = hold + 1.2;
     Samples out = buffer(length);
     int period = std::max(2, (int)std::lround(kSampleRate / f));
@@ -141,7 +141,7 @@ Samples subtractive(double f, double hold, double velocity, double attack, doubl
 }
 
 Samples flute(double f, double hold, double velocity, uint32_t seed) {
-    NoiseSource noise(seed);
+    Random noise(seed);
     Samples out = buffer(hold + 0.6);
     Biquad breath;
     breath.set(Biquad::BAND, f * 2, 2.0);
@@ -194,7 +194,7 @@ Samples organ(double f, double hold, double velocity) {
 }
 
 Samples drum(Voice voice, double f, double velocity, uint32_t seed) {
-    NoiseSource noise(seed);
+    Random noise(seed);
     double length = voice == Voice::TAIKO || voice == Voice::TIMPANI ? 1.6 : voice == Voice::HAT ? 0.15 : 0.5;
     Samples out = buffer(length);
     Biquad filter;

@@ -6,29 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "Random.h"
+
 constexpr int kSampleRate = 22050;
 constexpr double kTwoPi = 6.283185307179586;
 constexpr double kSoundPi = 3.141592653589793;
 
 using Samples = std::vector<float>;
-
-// Seeded white noise; the same seed always gives the same sound.
-class NoiseSource {
-public:
-    explicit NoiseSource(uint32_t seed) : state(seed ? seed : 0x1234567u) {}
-    uint32_t next() {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        return state;
-    }
-    double uniform() { return (next() >> 8) * (1.0 / 16777216.0); }  // [0, 1)
-    double white() { return uniform() * 2 - 1; }
-    double range(double a, double b) { return a + (b - a) * uniform(); }
-
-private:
-    uint32_t state;
-};
 
 // Band-limited oscillators; phase in cycles, step = frequency / rate.
 double sawWave(double phase, double step);

@@ -327,10 +327,3 @@ std::vector<uint8_t> TerrainCanvas::bytes() const {
     for (size_t k = 0; k < levels.size(); ++k) out[k] = levelByte(levels[k]);
     return out;
 }
-
-uint32_t TerrainRandom::next() {
-    state ^= state << 13;
-    state ^= state >> 17;
-    state ^= state << 5;
-    return state;
-}

@@ -90,17 +90,4 @@ private:
 // The byte stored for a level: the middle of its range of five.
 uint8_t levelByte(int level);
 
-// A small deterministic generator (xorshift) for placement choices.
-class TerrainRandom {
-public:
-    explicit TerrainRandom(uint32_t seed) : state(seed ? seed : 0x9E3779B9u) {}
-    uint32_t next();
-    // 0 <= value < limit.
-    int below(int limit) { return (int)(next() % (uint32_t)limit); }
-    double unit() { return (next() >> 8) * (1.0 / 16777216.0); }
-
-private:
-    uint32_t state;
-};
-
 #endif

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Random.h"
+
 namespace {
 
 // The lowest ground a hero may stand on: lava below it is deadly.
@@ -78,7 +80,7 @@ NatureOverlays plantNature(const TerrainDesign& island, const TerrainDesign* bor
     out.flowers.assign((size_t)side * side, 0);
     out.trees.assign((size_t)side * side, 0);
     out.grass.assign((size_t)side * side, 0);
-    TerrainRandom random(island.seed * 7919u + 17u);
+    Random random(island.seed * 7919u + 17u);
     std::vector<Reader> readers = {{&island, island.canvas.coastDistance()}};
     if (borrower) readers.push_back({borrower, borrower->canvas.coastDistance()});
     // A pixel must suit every island that reads the file, and grow on the
