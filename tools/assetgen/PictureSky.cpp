@@ -94,16 +94,9 @@ Direction directionOf(Face face, int i, int j) {
 }
 
 Image paintFace(Face face) {
-    Image image(faceSize, faceSize);
-    for (int j = 0; j < faceSize; ++j)
-        for (int i = 0; i < faceSize; ++i) {
-            Colour c = skyColour(directionOf(face, i, j));
-            image.set(i, j, (uint8_t)std::lround(c.r * 255), (uint8_t)std::lround(c.g * 255),
-                      (uint8_t)std::lround(c.b * 255));
-            uint8_t* p = image.at(i, j);
-            if (p[0] == 255 && p[1] == 0 && p[2] == 255) p[1] = 1;
-        }
-    return image;
+    Canvas c(faceSize, faceSize);
+    c.paint([face](float x, float y) { return skyColour(directionOf(face, (int)x, (int)y)); });
+    return c.opaqueImage();
 }
 
 }  // namespace
