@@ -11,8 +11,6 @@
 
 namespace {
 
-const int screenW = 800, screenH = 600;
-
 // Where the game draws the standard set.
 const float lifeX0 = 1, lifeX1 = 172, lifeY0 = 400, lifeY1 = 438;
 const float fameY0 = 559, fameY1 = 597;

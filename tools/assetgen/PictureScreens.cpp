@@ -9,8 +9,6 @@
 
 namespace {
 
-const int screenW = 800, screenH = 600;
-
 TextStyle shadowed(FontFace face, float size, Colour colour, float shadow = 2) {
     TextStyle style = textStyle(face, size, colour);
     style.shadow = shadow;

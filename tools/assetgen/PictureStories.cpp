@@ -10,8 +10,6 @@
 
 namespace {
 
-const int screenW = 800, screenH = 600;
-
 // ---- scene pieces, drawn into a scene canvas of their own
 
 void sky(Canvas& c, Colour top, Colour horizon) {

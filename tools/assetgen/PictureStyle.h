@@ -9,6 +9,9 @@
 
 const float pi = 3.14159265358979f;
 
+// The game's screen: overlays, menus and pages are drawn over all of it.
+const int screenW = 800, screenH = 600;
+
 // Colour at t along a ramp of (position, colour) stops in increasing order.
 Colour ramp(std::initializer_list<std::pair<float, Colour>> stops, float t);
 
