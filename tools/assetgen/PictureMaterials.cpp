@@ -409,7 +409,7 @@ Image ladySkin(uint32_t seed) {
 
 Image eye() {
     const int n = 64;
-    Canvas c(n, n, rgb(246, 246, 240));
+    Canvas c(n, n);
     c.paint([&](float x, float y) {
         float dx = x / n - 0.5f, dy = y / n - 0.5f;
         return mix(rgb(250, 250, 246), rgb(200, 200, 196), clamp01(std::sqrt(dx * dx + dy * dy) * 1.6f));

@@ -254,8 +254,7 @@ Image introPage() {
     castle(s, 640, 78, 20, rgb(40, 30, 50));
     tree(s, 80, 118, 18);
     tree(s, 340, 88, 14);
-    FigureFrame f = drawFigure(s, 130, 122, 32, {rgb(110, 190, 90), rgb(40, 110, 40)});
-    (void)f;
+    drawFigure(s, 130, 122, 32, {rgb(110, 190, 90), rgb(40, 110, 40)});
     placeScene(c, s, 44, 104);
     TextStyle body = textStyle(FontFace::Serif, 18, inkText);
     float y = drawParagraph(c, 60, 304, 680,
