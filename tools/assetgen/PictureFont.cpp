@@ -93,6 +93,7 @@ std::vector<uint32_t> decode(const std::string& utf8) {
 struct Mask {
     int width = 0, height = 0;
     int originX = 0, baselineY = 0;  // pen start inside the mask
+    float advance = 0;               // how far the line moves the pen
     std::vector<float> cover;
 };
 
@@ -110,6 +111,7 @@ Mask renderLine(const TextStyle& style, const std::string& utf8, int pad) {
     mask.baselineY = pad + ascent + 2;
     mask.width = (int)(pen / 64) + 2 * pad + 8;
     mask.height = ascent + descent + 2 * pad + 4;
+    mask.advance = pen / 64.0f;
     mask.cover.assign((size_t)mask.width * mask.height, 0.0f);
     pen = 0;
     for (uint32_t code : codes) {
@@ -185,16 +187,18 @@ void drawText(Canvas& canvas, float x, float baseline, const std::string& utf8, 
     if (utf8.empty()) return;
     int pad = (int)std::ceil(style.outline + style.shadow) + 1;
     Mask mask = renderLine(style, utf8, pad);
-    float width = textWidth(style, utf8);
+    float width = mask.advance;
     float startX = align == Align::Left ? x : (align == Align::Centre ? x - width / 2 : x - width);
     int left = (int)std::lround(startX) - mask.originX;
     int top = (int)std::lround(baseline) - mask.baselineY;
+    // The shadow falls from the outlined letters.
+    std::vector<float> outlined = style.outline > 0 ? dilate(mask, style.outline) : std::vector<float>();
     if (style.shadow > 0) {
         int offset = (int)std::lround(style.shadow);
-        const std::vector<float>& shadowCover = style.outline > 0 ? dilate(mask, style.outline) : mask.cover;
+        const std::vector<float>& shadowCover = style.outline > 0 ? outlined : mask.cover;
         composite(canvas, mask, shadowCover, left + offset, top + offset, style.shadowColour, style.shadowOpacity);
     }
-    if (style.outline > 0) composite(canvas, mask, dilate(mask, style.outline), left, top, style.outlineColour, 1);
+    if (style.outline > 0) composite(canvas, mask, outlined, left, top, style.outlineColour, 1);
     composite(canvas, mask, mask.cover, left, top, style.colour, 1);
 }
 
