@@ -227,13 +227,8 @@ MeshBuilder statue() {
     m.box({-1.2, 0.3, -1.2}, {1.2, 1.4, 1.2}, kTileStone);
     // A forest spirit carved in stone, standing on the pedestal.
     const double s = 0.95;
-    std::vector<ProfilePoint> body;
-    for (int i = 0; i <= 14; ++i) {
-        double t = std::sin(-kPi / 2 + kPi * i / 14);
-        double y = 0.05 + t * 1.05;
-        double r = (i == 0 || i == 14) ? 0 : spiritBodyRadius(y);
-        body.push_back({r * s, 1.4 + (y + 1.0) * s});
-    }
+    std::vector<ProfilePoint> body = bodyProfile(1.0, 1.0, 14);
+    for (ProfilePoint& p : body) p = {p.r * s, 1.4 + (p.y + 1.0) * s};
     m.lathe(body, 16, 3, 1 / kTileStone);
     for (int side = -1; side <= 1; side += 2)
         m.ellipsoid({side * 1.08 * s, 1.4 + 1.0 * s, 0.1}, {0.2, 0.2, 0.2}, 10, 6, 1, 1);

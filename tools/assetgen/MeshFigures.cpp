@@ -19,19 +19,6 @@ void skinTexCoords(Corner& c) {
     c.v = (kBodyTop - c.p.y) / (kBodyTop - kBodyBottom);
 }
 
-std::vector<ProfilePoint> bodyProfile(double scaleR, double scaleY, int rings) {
-    std::vector<ProfilePoint> profile;
-    double centre = (kBodyTop + kBodyBottom) / 2;
-    for (int i = 0; i <= rings; ++i) {
-        double t = std::sin(-kPi / 2 + kPi * i / rings);
-        double y = centre + (t * (kBodyTop - kBodyBottom) / 2) * scaleY;
-        double r = spiritBodyRadius(centre + t * (kBodyTop - kBodyBottom) / 2) * scaleR;
-        if (i == 0 || i == rings) r = 0;
-        profile.push_back({r, y});
-    }
-    return profile;
-}
-
 MeshBuilder heroBody() {
     MeshBuilder m;
     m.lathe(bodyProfile(1.0, 1.0, 16), 20, 1.0, -1.0);
@@ -292,6 +279,19 @@ double spiritBodyRadius(double y) {
     const double p = 2.4;  // fuller than an ellipse: a round head over a round belly
     double r = kBodyWidth * std::pow(1 - std::pow(std::fabs(t), p), 1 / p);
     return r * (1 - 0.05 * t);
+}
+
+std::vector<ProfilePoint> bodyProfile(double scaleR, double scaleY, int rings) {
+    std::vector<ProfilePoint> profile;
+    double centre = (kBodyTop + kBodyBottom) / 2;
+    for (int i = 0; i <= rings; ++i) {
+        double t = std::sin(-kPi / 2 + kPi * i / rings);
+        double y = centre + (t * (kBodyTop - kBodyBottom) / 2) * scaleY;
+        double r = spiritBodyRadius(centre + t * (kBodyTop - kBodyBottom) / 2) * scaleR;
+        if (i == 0 || i == rings) r = 0;
+        profile.push_back({r, y});
+    }
+    return profile;
 }
 
 void addFigureMeshes(MeshList& out) {

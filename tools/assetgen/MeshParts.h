@@ -29,6 +29,9 @@ void addLeafSheet(MeshBuilder& m, const Xform& place, double length, double widt
 // Radius of the spirit's egg-shaped body at height y (figure frame: the
 // origin is the eye point, the ground at y = -1.3); 0 outside y -1.0 .. 1.1.
 double spiritBodyRadius(double y);
+// The body's outline for lathe(), top and bottom closed, scaled about the
+// body's middle; rings are spaced more closely towards both ends.
+std::vector<ProfilePoint> bodyProfile(double scaleR, double scaleY, int rings);
 
 // Texture tile sizes in world units for the repeating materials.
 constexpr double kTileBark = 2.0;
