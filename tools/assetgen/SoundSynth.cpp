@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <sstream>
 
 static double polyBlep(double t, double dt) {
@@ -296,6 +297,10 @@ void Loop::add(const Samples& sound, double startSeconds, double gain, double pa
 
 static bool isDrum(Voice v) { return v >= Voice::KICK; }
 
+// Only the plucked string, the flute and the drums draw on their seed; the
+// other voices sound the same for the same note whatever the seed.
+static bool usesSeed(Voice v) { return v == Voice::PLUCK || v == Voice::FLUTE || isDrum(v); }
+
 void Loop::play(Voice voice, const std::string& pattern, double step, double start, double gain, double pan,
                 int transpose) {
     std::istringstream in(pattern);
@@ -304,6 +309,8 @@ void Loop::play(Voice voice, const std::string& pattern, double step, double sta
     while (in >> token)
         if (token != "|") tokens.push_back(token);
     double factor = std::pow(2.0, transpose / 12.0);
+    // A pattern plays the same few notes over and over: render each once.
+    std::map<std::pair<double, double>, Samples> rendered;  // by frequency and length in seconds
     for (size_t i = 0; i < tokens.size(); ++i) {
         const std::string& t = tokens[i];
         if (t == "." || t == "-") continue;
@@ -324,9 +331,14 @@ void Loop::play(Voice voice, const std::string& pattern, double step, double sta
             if (plus == std::string::npos) break;
             from = plus + 1;
         }
-        for (const std::string& n : notes)
-            add(renderNote(voice, noteFrequency(n) * factor, held * step * 0.95, 0.8, nextSeed++), when,
-                gain / std::sqrt((double)notes.size()), pan);
+        for (const std::string& n : notes) {
+            std::pair<double, double> note = {noteFrequency(n) * factor, held * step * 0.95};
+            uint32_t seed = nextSeed++;
+            auto found = rendered.find(note);
+            if (found == rendered.end() || usesSeed(voice))
+                found = rendered.insert_or_assign(note, renderNote(voice, note.first, note.second, 0.8, seed)).first;
+            add(found->second, when, gain / std::sqrt((double)notes.size()), pan);
+        }
     }
 }
 
