@@ -4,16 +4,15 @@
 #include <filesystem>
 
 #include "PictureList.h"
+#include "TerrainLayout.h"
 
 // One PNG of every picture of the pack, to look the whole set over at a
 // glance: contact-pictures.png in the build folder.
 TEST(PictureContactSheet, IsWrittenForAllPictures) {
     std::vector<std::string> paths;
     for (const ExpectedPicture& expected : allPictures()) paths.push_back(expected.path);
-    std::vector<std::string> miniMaps = {"HeightMap/islandHomeMiniMap.bmp", "HeightMap/island1MiniMapL.bmp"};
-    for (int i = 2; i <= 12; ++i) miniMaps.push_back("HeightMap/island" + std::to_string(i) + "MiniMap.bmp");
-    for (const std::string& path : miniMaps)
-        if (std::filesystem::exists(assetPath(path))) paths.push_back(path);
+    for (const IslandFiles& island : islandFiles)
+        if (std::filesystem::exists(assetPath(island.miniMap))) paths.push_back(island.miniMap);
 
     const char* binaryDir = std::getenv("TAVIR_BINARY_DIR");
     std::string sheet = std::string(binaryDir ? binaryDir : ".") + "/contact-pictures.png";
