@@ -8,6 +8,7 @@
 
 #include "AssetPack.h"
 #include "Object/HeightMap/HeightMap.h"
+#include "PictureList.h"
 #include "TerrainLayout.h"
 #include "Texture/Texture.h"
 
@@ -32,18 +33,12 @@ std::vector<MapFile> eightBitMaps() {
     return maps;
 }
 
-bool isMagenta(const SDL_Surface* surface, int u, int v) {
-    const uint8_t* p = (const uint8_t*)surface->pixels + v * surface->pitch + u * 3;
-    Uint8 r, g, b;
-    SDL_GetRGB(p[0] | p[1] << 8 | p[2] << 16, surface->format, &r, &g, &b);
-    return r == 255 && g == 0 && b == 255;
-}
-
 // Samples where the mini map, read in the given orientation, disagrees with
 // the height map about where the ground is; the one-sample rim of the
 // coast may go either way.
-int coastMismatches(const HeightField& field, const SDL_Surface* miniMap, bool flipX, bool flipZ) {
+int coastMismatches(const HeightField& field, const Picture& miniMap, bool flipX, bool flipZ) {
     int side = field.getSide(), mismatches = 0;
+    int width = miniMap.surface->w, height = miniMap.surface->h;
     for (int j = 0; j < side; ++j) {
         for (int i = 0; i < side; ++i) {
             bool hole = field.level(i, j) < 0;
@@ -52,10 +47,10 @@ int coastMismatches(const HeightField& field, const SDL_Surface* miniMap, bool f
                 for (int di = -1; di <= 1; ++di)
                     if (field.onGrid(i + di, j + dj) && (field.level(i + di, j + dj) < 0) != hole) rim = true;
             if (rim) continue;
-            int u = (int)((i + 0.5) * miniMap->w / side), v = (int)((j + 0.5) * miniMap->h / side);
-            if (flipX) u = miniMap->w - 1 - u;
-            if (flipZ) v = miniMap->h - 1 - v;
-            if (isMagenta(miniMap, u, v) != hole) mismatches++;
+            int u = (int)((i + 0.5) * width / side), v = (int)((j + 0.5) * height / side);
+            if (flipX) u = width - 1 - u;
+            if (flipZ) v = height - 1 - v;
+            if (miniMap.isKey(u, v) != hole) mismatches++;
         }
     }
     return mismatches;
@@ -89,14 +84,13 @@ TEST(TerrainMaps, MiniMapsAreMagentaExactlyWhereTheIslandHasNoGround) {
         SCOPED_TRACE(files.miniMap);
         HeightField field(files.heightMap, files.side);
         ASSERT_TRUE(field.loaded());
-        SDL_Surface* miniMap = SDL_LoadBMP(assetPath(files.miniMap).c_str());
-        ASSERT_NE(miniMap, nullptr) << SDL_GetError();
-        ASSERT_EQ(miniMap->format->BitsPerPixel, 24);
+        Picture miniMap(files.miniMap);
+        ASSERT_NE(miniMap.surface, nullptr) << SDL_GetError();
+        ASSERT_EQ(miniMap.surface->format->BitsPerPixel, 24);
         EXPECT_EQ(coastMismatches(field, miniMap, false, false), 0);
         // The shapes are lopsided enough that a mirrored map would show.
         EXPECT_GT(coastMismatches(field, miniMap, true, false), 50);
         EXPECT_GT(coastMismatches(field, miniMap, false, true), 50);
-        SDL_FreeSurface(miniMap);
     }
 }
 
