@@ -16,6 +16,7 @@
 #include <map>
 
 #include "AssetPack.h"
+#include "ContactSheet.h"
 #include "MeshObj.h"
 
 namespace {
@@ -47,12 +48,6 @@ const std::map<std::string, std::string> kSkins = {
     {"boots2", "feathers"},             {"iAmRichGEm", "diamondTexture"},   {"swordMain", "armourTexture"},
     {"swordHandle", "gold"},            {"map", "HUD/mainMap"},             {"compassMain", "gold"},
     {"compassFace", "compassFace"},
-};
-
-struct Picture {
-    int width, height;
-    std::vector<uint8_t> rgb;
-    Picture(int w, int h) : width(w), height(h), rgb((size_t)w * h * 3, 40) {}
 };
 
 struct Skin {
@@ -99,7 +94,7 @@ Skin loadSkin(const std::string& name) {
 }
 
 // Orthographic view from direction `from`, filling the cell at (ox, 0).
-void drawView(Picture& picture, int ox, int size, const ObjMesh& mesh, const Skin& skin, ObjPoint from) {
+void drawView(SheetPicture& picture, int ox, int size, const ObjMesh& mesh, const Skin& skin, ObjPoint from) {
     from = ObjPoint{from.x / from.length(), from.y / from.length(), from.z / from.length()};
     ObjPoint forward{-from.x, -from.y, -from.z};
     ObjPoint right = forward.cross({0, 1, 0});
@@ -152,15 +147,14 @@ void drawView(Picture& picture, int ox, int size, const ObjMesh& mesh, const Ski
                 double lit = 0.35 + 0.65 * std::max(0.0, n.dot(light) / (ll * std::max(1e-9, n.length())));
                 double colour[3];
                 skin.sample(u, v, colour);
-                uint8_t* out = &picture.rgb[((size_t)y * picture.width + ox + x) * 3];
+                uint8_t* out = picture.at(ox + x, y);
                 for (int k = 0; k < 3; ++k) out[k] = (uint8_t)std::min(255.0, colour[k] * lit * 255);
             }
     }
 }
 
 TEST(MeshContactSheet, DrawsEveryMeshFromFrontAndBack) {
-    std::string folder = std::string(std::getenv("TAVIR_BINARY_DIR") ? std::getenv("TAVIR_BINARY_DIR") : ".");
-    std::string cells = folder + "/mesh-sheet-cells";
+    std::string cells = contactSheetPath("mesh-sheet-cells");
     std::filesystem::remove_all(cells);
     std::filesystem::create_directories(cells);
     std::vector<std::string> names;
@@ -173,19 +167,15 @@ TEST(MeshContactSheet, DrawsEveryMeshFromFrontAndBack) {
     for (const std::string& name : names) {
         ObjMesh mesh = readObj(assetPath("ObjFiles/" + name + ".obj"));
         ASSERT_TRUE(mesh.problems.empty()) << name;
-        Picture picture(2 * size, size);
+        SheetPicture picture(2 * size, size, 40);
         Skin skin = loadSkin(name);
         drawView(picture, 0, size, mesh, skin, {0.6, 0.45, 1.0});
         drawView(picture, size, size, mesh, skin, {-0.6, 0.45, -1.0});
         std::string path = cells + "/" + name + ".ppm";
-        FILE* file = fopen(path.c_str(), "wb");
-        ASSERT_NE(file, nullptr);
-        fprintf(file, "P6\n%d %d\n255\n", picture.width, picture.height);
-        fwrite(picture.rgb.data(), 1, picture.rgb.size(), file);
-        fclose(file);
+        ASSERT_TRUE(picture.writePpm(path)) << path;
         list += " '" + path + "'";
     }
-    std::string sheet = folder + "/mesh-sheet.png";
+    std::string sheet = contactSheetPath("mesh-sheet.png");
     std::filesystem::remove(sheet);
     std::string command = "montage -font /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf -label '%t' -pointsize 11 -background '#202020' -fill white" + list +
                           " -tile 6x -geometry +3+3 '" + sheet + "' 2>/dev/null";

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "ContactSheet.h"
 #include "PictureList.h"
 #include "TerrainLayout.h"
 
@@ -14,8 +15,7 @@ TEST(PictureContactSheet, IsWrittenForAllPictures) {
     for (const IslandFiles& island : islandFiles)
         if (std::filesystem::exists(assetPath(island.miniMap))) paths.push_back(island.miniMap);
 
-    const char* binaryDir = std::getenv("TAVIR_BINARY_DIR");
-    std::string sheet = std::string(binaryDir ? binaryDir : ".") + "/contact-pictures.png";
+    std::string sheet = contactSheetPath("contact-pictures.png");
     std::filesystem::remove(sheet);
     std::string command = "montage -font DejaVu-Sans -pointsize 10 -fill white -background '#303030'";
     // Each label is set inside its own parentheses: a -label before every

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "ContactSheet.h"
 #include "TerrainLayout.h"
 
 namespace {
@@ -28,10 +29,10 @@ Rgb heightColour(int level) {
 
 class Sheet {
 public:
-    Sheet(int width, int height) : width(width), height(height), rgb((size_t)width * height * 3, 24) {}
+    Sheet(int width, int height) : picture(width, height, 24) {}
     void set(int x, int y, Rgb c) {
-        if (x < 0 || y < 0 || x >= width || y >= height) return;
-        uint8_t* p = &rgb[((size_t)y * width + x) * 3];
+        if (x < 0 || y < 0 || x >= picture.width || y >= picture.height) return;
+        uint8_t* p = picture.at(x, y);
         p[0] = (uint8_t)std::clamp(c.r, 0.0, 255.0);
         p[1] = (uint8_t)std::clamp(c.g, 0.0, 255.0);
         p[2] = (uint8_t)std::clamp(c.b, 0.0, 255.0);
@@ -42,11 +43,7 @@ public:
     }
     bool writePng(const std::string& path) const {
         std::string ppm = path + ".ppm";
-        FILE* file = fopen(ppm.c_str(), "wb");
-        if (!file) return false;
-        fprintf(file, "P6 %d %d 255\n", width, height);
-        fwrite(rgb.data(), 1, rgb.size(), file);
-        fclose(file);
+        if (!picture.writePpm(ppm)) return false;
         std::string command = "convert '" + ppm + "' '" + path + "'";
         bool ok = std::system(command.c_str()) == 0;
         std::filesystem::remove(ppm);
@@ -54,8 +51,7 @@ public:
     }
 
 private:
-    int width, height;
-    std::vector<uint8_t> rgb;
+    SheetPicture picture;
 };
 
 }  // namespace
@@ -109,8 +105,7 @@ TEST(TerrainContactSheet, WritesTopDownViewOfEveryHeightMap) {
         for (const GateSite& g : gateSites)
             if (g.island == island) mark(g.x, g.z, 3, {0, 230, 230});
     }
-    const char* dir = std::getenv("TAVIR_BINARY_DIR");
-    std::string path = std::string(dir ? dir : ".") + "/contact-heightmaps.png";
+    std::string path = contactSheetPath("contact-heightmaps.png");
     ASSERT_TRUE(sheet.writePng(path)) << "could not write " << path;
     EXPECT_TRUE(std::filesystem::exists(path));
 }
