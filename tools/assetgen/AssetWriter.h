@@ -35,7 +35,6 @@ public:
     void writeWav(const std::string& path, const std::vector<int16_t>& samples, int channels);
 
     int fileCount() const { return files.load(); }
-    const std::string& getRoot() const { return root; }
 
 private:
     std::string prepare(const std::string& path);

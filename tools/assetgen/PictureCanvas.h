@@ -49,7 +49,6 @@ public:
         p[3] = a + p[3] * (1 - a);
     }
     Colour colourAt(int x, int y) const;  // un-premultiplied
-    float alphaAt(int x, int y) const { return px[((size_t)y * w + x) * 4 + 3]; }
 
     // Paints every pixel opaquely from a function of its centre.
     template <class Shade>

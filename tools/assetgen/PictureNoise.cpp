@@ -66,36 +66,6 @@ float ridged(float x, float y, int periodX, int periodY, int octaves, uint32_t s
     return sum / total;
 }
 
-float valueNoise3(float x, float y, float z, uint32_t seed) {
-    float fx = std::floor(x), fy = std::floor(y), fz = std::floor(z);
-    int ix = (int)fx, iy = (int)fy, iz = (int)fz;
-    float tx = fade(x - fx), ty = fade(y - fy), tz = fade(z - fz);
-    float v[2][2][2];
-    for (int k = 0; k < 2; ++k)
-        for (int j = 0; j < 2; ++j)
-            for (int i = 0; i < 2; ++i) v[k][j][i] = hashUnit(ix + i, iy + j, iz + k, seed);
-    float r[2];
-    for (int k = 0; k < 2; ++k) {
-        float a = v[k][0][0] + (v[k][0][1] - v[k][0][0]) * tx;
-        float b = v[k][1][0] + (v[k][1][1] - v[k][1][0]) * tx;
-        r[k] = a + (b - a) * ty;
-    }
-    return r[0] + (r[1] - r[0]) * tz;
-}
-
-float fbm3(float x, float y, float z, int octaves, uint32_t seed) {
-    float sum = 0, amplitude = 0.5f, total = 0;
-    for (int o = 0; o < octaves; ++o) {
-        sum += amplitude * valueNoise3(x, y, z, seed + (uint32_t)o * 1013u);
-        total += amplitude;
-        x *= 2.03f;
-        y *= 2.03f;
-        z *= 2.03f;
-        amplitude *= 0.5f;
-    }
-    return sum / total;
-}
-
 Cells cells(float x, float y, int periodX, int periodY, uint32_t seed, float jitter) {
     int ix = (int)std::floor(x), iy = (int)std::floor(y);
     Cells result{1e9f, 1e9f, 0, 0, 0};

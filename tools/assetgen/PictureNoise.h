@@ -23,8 +23,6 @@ inline float fbm(float x, float y, int period, int octaves, uint32_t seed) {
 inline float ridged(float x, float y, int period, int octaves, uint32_t seed) {
     return ridged(x, y, period, period, octaves, seed);
 }
-float valueNoise3(float x, float y, float z, uint32_t seed);               // 0..1
-float fbm3(float x, float y, float z, int octaves, uint32_t seed);         // about 0..1
 
 // Distances to the nearest and second-nearest of one jittered point per
 // lattice cell; id identifies the nearest cell.

@@ -18,10 +18,6 @@ using Samples = std::vector<float>;
 double sawWave(double phase, double step);
 double squareWave(double phase, double step);
 inline double sineWave(double phase) { return std::sin(kTwoPi * phase); }
-inline double triangleWave(double phase) {
-    double p = phase - std::floor(phase);
-    return p < 0.5 ? 4 * p - 1 : 3 - 4 * p;
-}
 
 // Attack, then exponential decay towards sustain, released at `hold`.
 double envelope(double t, double attack, double decay, double sustain, double hold, double release);
