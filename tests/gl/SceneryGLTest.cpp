@@ -14,6 +14,7 @@
 #include "Object/Character/ForestSpirit/Hero/Hero.h"
 #include "Object/Volcano/Volcano.h"
 #include "OpenGL/OpenGL.h"
+#include "Particle/DissolveParticle/DissolveParticle.h"
 #include "Particle/Particle.h"
 #include "QuestPoint/QuestPoint.h"
 #include "SkyBox/SkyBox.h"
@@ -245,6 +246,51 @@ TEST_F(SceneryInWindow, WaterfallSprayFallsFromTheCrestTowardsItsSide) {
     EXPECT_GT(spray.left, left - 25);
     EXPECT_LT(spray.right, right + 25);
     EXPECT_GT(spray.right - spray.left, (right - left) / 2) << "along the whole crest";
+}
+
+// An untextured puff seen from off the axes: a square of its own size turned
+// to the viewer, white at 0.9; gone once its size has run out.
+TEST_F(SceneryInWindow, ParticleFacesTheViewerWhileItHasSize) {
+    Vector3D at(2, 1, -3);
+    DissolveParticle* puff = new DissolveParticle(&at);
+    puff->velocity = Vector3D(0, 0, 0);  // held in place to be measured
+    particles.push_back(puff);
+    look(Vector3D(2 + 12, 1, -3 + 9), at, Vector3D(0, 1, 0));  // 15 away, 37 degrees off the x axis
+    double centreX, centreY, edgeX, edgeY;
+    project(at, centreX, centreY);
+    Vector3D across(-0.6f, 0, 0.8f);  // square to the line of sight
+    Vector3D edge = at.add(&across);
+    project(edge, edgeX, edgeY);
+    double unit = std::hypot(edgeX - centreX, edgeY - centreY);
+
+    for (int updates = 0; updates < 7; updates++, puff->update()) {
+        SCOPED_TRACE(testing::Message() << updates << " updates, size " << puff->size);
+        clear();
+        drawParticles();
+        EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+        Frame frame(window);
+        int lit = 0, left = 800, right = -1, bottom = 600, top = -1;
+        for (int y = 0; y < 600; y++) {
+            for (int x = 0; x < 800; x++) {
+                Rgb c = frame.at(x, y);
+                if (c == Rgb{0, 0, 0}) continue;
+                EXPECT_TRUE(near(c, Rgb{230, 230, 230}, 2)) << c;
+                lit++;
+                left = std::min(left, x), right = std::max(right, x);
+                bottom = std::min(bottom, y), top = std::max(top, y);
+            }
+        }
+        if (puff->size <= 0) {
+            EXPECT_EQ(lit, 0) << "no size, nothing drawn";
+            continue;
+        }
+        double side = 2 * puff->size * unit;
+        if (side < 4) continue;  // the vanishing square of the sixth frame
+        EXPECT_NEAR(right - left + 1, side, 2.5) << "as wide as its size";
+        EXPECT_NEAR(top - bottom + 1, side, 2.5) << "and as high: it faces the viewer";
+        EXPECT_NEAR((left + right + 1) / 2.0, centreX, 1.5);
+        EXPECT_NEAR((bottom + top + 1) / 2.0, centreY, 1.5);
+    }
 }
 
 // Crossing-number test in the x-z plane.
