@@ -40,7 +40,8 @@ public:
     // 1 on success; 0 when the file cannot be opened, leaving the scene as it was.
     int load(const char* filename);
     // The faces as a compiled mesh without texture coordinates, every normal
-    // (0, 1, 0).
+    // (0, 1, 0). Stops on an assertion at a corner of a face without a
+    // normal or a texture coordinate; faces that name no vertex are left out.
     Mesh* getSceneObject();
 
     // Parses an OBJ file into a new, compiled mesh that the caller owns. A
