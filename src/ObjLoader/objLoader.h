@@ -48,7 +48,8 @@ public:
     // face becomes the triangle of its first three corners; faces with
     // fewer corners or a corner that names no vertex are left out, and a
     // texture-coordinate or normal index that names nothing counts as
-    // absent. A missing file gives an empty mesh.
+    // absent. A missing file gives an empty mesh. The game reaches it through
+    // Controller::loadObj; it lives here so the reader can be driven alone.
     static Mesh* loadObj(const char* path);
     // Frees a mesh made here together with its polygons, which the mesh
     // itself does not own.
