@@ -77,3 +77,35 @@ stencil_bits() {
         $1 == "Visual" && $2 == "ID:" { current = ($3 == id || $3 == "0x" id) }
         current && match($0, /stencilSize=[0-9]+/) { print substr($0, RSTART + 12, RLENGTH - 12); exit }'
 }
+
+# picture_distance SHOT X Y PICTURE [INSET]: how far the screenshot's region
+# at (X, Y), the size of PICTURE, is from that picture, as a normalised RMSE
+# (0 same, 1 opposite). INSET pixels are left out along every edge, for
+# transparent rims.
+picture_distance() {
+    local shot=$1 x=$2 y=$3 picture=$4 inset=${5:-0} size w h tmp
+    size=$(identify -format '%w %h' "$picture") || return 1
+    read -r w h <<<"$size"
+    w=$((w - 2 * inset)) h=$((h - 2 * inset))
+    tmp=$(mktemp -d -t tavir-compare.XXXXXX)
+    convert "$shot" -crop "${w}x${h}+$((x + inset))+$((y + inset))" +repage "$tmp/shot.png"
+    convert "$picture" -crop "${w}x${h}+${inset}+${inset}" +repage "$tmp/picture.png"
+    compare -metric RMSE "$tmp/shot.png" "$tmp/picture.png" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p'
+    rm -rf "$tmp"
+}
+
+# expect_picture WHAT SHOT X Y INSET PICTURE [OTHER...]: the region shows
+# PICTURE (as drawn through a scaled texture: close, not exact), and is
+# nearer to it than to each OTHER picture that could stand there.
+expect_picture() {
+    local what=$1 shot=$2 x=$3 y=$4 inset=$5 picture=$6 own other d
+    shift 6
+    own=$(picture_distance "$shot" "$x" "$y" "$picture" "$inset")
+    [ -n "$own" ] || fail "$what: cannot compare with $picture"
+    awk -v d="$own" 'BEGIN { exit !(d < 0.08) }' || fail "$what: region differs from $(basename "$picture") by $own"
+    for other in "$@"; do
+        d=$(picture_distance "$shot" "$x" "$y" "$other" "$inset")
+        awk -v a="$own" -v b="$d" 'BEGIN { exit !(a < b) }' ||
+            fail "$what: region is as near $(basename "$other") ($d) as $(basename "$picture") ($own)"
+    done
+}
