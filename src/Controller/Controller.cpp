@@ -732,8 +732,10 @@ void Controller::renderWorld() {
     SDL_GL_SwapBuffers();
 }
 
-// The pass's last step: exactly one 2D overlay.
+// The pass's last step: exactly one 2D overlay. The menu draws from an
+// identity view; the frame's own view is kept for whoever reads it after.
 void Controller::drawOverlay() {
+    glPushMatrix();
     if (inMainMenu) {
         mainMenu.draw();
     } else if (introScreen) {
@@ -743,6 +745,7 @@ void Controller::drawOverlay() {
     } else {
         // The heads-up display goes here.
     }
+    glPopMatrix();
 }
 
 void Controller::resetLights() {
