@@ -3,6 +3,8 @@
 # with its back button, the row the controls and credits buttons share
 # (both pages are asked for, the controls page shows), and quit ending the
 # game with status 0 and no statistics.
+# Many screenshots to compare: more time than the usual bound.
+export E2E_LIMIT=${E2E_LIMIT:-480}
 source "$(dirname "$0")/lib/common.sh"
 run_headless "$0" "$@"
 
