@@ -749,7 +749,7 @@ void Controller::drawOverlay() {
     } else if (isGameOver) {
         mainMenu.showGameOverScreen();
     } else {
-        // The heads-up display goes here.
+        // The heads-up display is drawn here once it exists.
     }
     glPopMatrix();
 }

@@ -12,7 +12,9 @@ story=$TAVIR_DATA_DIR/Story
 pack=$work/pack
 mkdir -p "$pack/Textures"
 for entry in "$TAVIR_DATA_DIR"/*; do [ "$(basename "$entry")" = Textures ] || ln -s "$entry" "$pack/"; done
-for entry in "$TAVIR_DATA_DIR"/Textures/*; do [ "$(basename "$entry")" = MainMenu ] || ln -s "$entry" "$pack/Textures/"; done
+for entry in "$TAVIR_DATA_DIR"/Textures/*; do
+    [ "$(basename "$entry")" = MainMenu ] || ln -s "$entry" "$pack/Textures/"
+done
 
 start_game "$work/game" "$pack"
 wait_for_window 60 || fail "no window; stderr: $(cat "$work/game.err")"
