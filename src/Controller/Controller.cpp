@@ -708,9 +708,9 @@ void Controller::addItemToInventory(HoldableItem* item) {
 
 // ---- the picture
 
-// Minimal for now: the terrain under the camera and the light. Portals, sky,
-// figures, objects, particles, shadows, screens and overlays join the pass
-// as they are built.
+// Minimal for now: the terrain and the island's objects under the camera and
+// the light. Portals, sky, figures, particles, shadows, screens and overlays
+// join the pass as they are built.
 void Controller::renderWorld() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
@@ -728,6 +728,7 @@ void Controller::renderWorld() {
     }
     resetLights();
     islands[currentIsland]->drawHeightMap(this);
+    islands[currentIsland]->draw(this);
     SDL_GL_SwapBuffers();
 }
 
