@@ -483,6 +483,9 @@ EnemyForestSpirit* Controller::getCollidingForestSpirit(Vector3D* position, floa
     return islands[currentIsland]->doesSphereCollideWithForrestSpirit(position, radius);
 }
 
+// Minimal for now: the gates take no one until the island switching comes.
+bool Controller::checkAndProcessCollidingIslandPortal(Vector3D*, float) { return false; }
+
 Object* Controller::getCollidingObject(Vector3D* position, float radius) {
     Object* alpha = alphaPortal;
     Object* beta = betaPortal;
@@ -686,6 +689,8 @@ void Controller::setCurrentIsland(int islandIndex) {
         delete missile;
     }
     missiles.clear();
+    // The hero may still hold one of them.
+    hero.clearMissileInHand();
     for (Particle* particle : particles) {
         delete particle;
     }
@@ -708,9 +713,9 @@ void Controller::addItemToInventory(HoldableItem* item) {
 
 // ---- the picture
 
-// Minimal for now: the terrain and the island's objects under the camera and
-// the light. Portals, sky, figures, particles, shadows, screens and overlays
-// join the pass as they are built.
+// Minimal for now: the terrain, the hero and the island's objects under the
+// camera and the light. Portals, sky, missiles, particles, shadows, screens
+// and overlays join the pass as they are built.
 void Controller::renderWorld() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
@@ -728,6 +733,7 @@ void Controller::renderWorld() {
     }
     resetLights();
     islands[currentIsland]->drawHeightMap(this);
+    hero.draw();
     islands[currentIsland]->draw(this);
     SDL_GL_SwapBuffers();
 }

@@ -64,8 +64,8 @@ protected:
     }
 
     bool hit(Island& target, Vector3D at) {
-        PortalMissile missile;
-        missile.setPosition(at);
+        Vector3D still(0.0f, 0.0f, 0.0f), up(0.0f, 1.0f, 0.0f);
+        PortalMissile missile(&at, &still, &up);
         return target.checkIfMissileHitsEnemys(&missile, controller->particles, controller->allHoldableItems);
     }
 
@@ -281,9 +281,11 @@ TEST_F(IslandTest, TheBossFallsOnTheThirteenthHit) {
     EXPECT_TRUE(boss->getAggressive());
     EXPECT_EQ(boss->getExtras()->back(), meshes().princessHatMesh);
     Vector3D at = boss->getPosition();
+    float red = boss->getBodyColor().getRed();
     for (int k = 1; k <= 12; k++) {
         ASSERT_TRUE(hit(castle, at));
         ASSERT_EQ(castle.forestSpirits.size(), 1u) << "hit " << k;
+        EXPECT_NEAR(boss->getBodyColor().getRed(), red + k / 13.0f, 1e-5f) << "hit " << k;
     }
     EXPECT_TRUE(controller->particles.empty());
     size_t items = controller->allHoldableItems.size();
