@@ -720,8 +720,8 @@ void Controller::addItemToInventory(HoldableItem* item) {
 // ---- the picture
 
 // Minimal for now: the terrain, the hero and the island's objects under the
-// camera and the light. Portals, sky, missiles, particles, shadows, screens
-// and overlays join the pass as they are built.
+// camera and the light, then the overlay. Portals, sky, missiles, particles,
+// shadows and the shop and inventory screens join the pass as they are built.
 void Controller::renderWorld() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
@@ -741,7 +741,24 @@ void Controller::renderWorld() {
     islands[currentIsland]->drawHeightMap(this);
     hero.draw();
     islands[currentIsland]->draw(this);
+    drawOverlay();
     SDL_GL_SwapBuffers();
+}
+
+// The pass's last step: exactly one 2D overlay. The menu draws from an
+// identity view; the frame's own view is kept for whoever reads it after.
+void Controller::drawOverlay() {
+    glPushMatrix();
+    if (inMainMenu) {
+        mainMenu.draw();
+    } else if (introScreen) {
+        mainMenu.showIntroScreen();
+    } else if (isGameOver) {
+        mainMenu.showGameOverScreen();
+    } else {
+        // The heads-up display is drawn here once it exists.
+    }
+    glPopMatrix();
 }
 
 void Controller::resetLights() {

@@ -163,6 +163,9 @@ public:
 
     // The picture.
     void renderWorld();
+    // The menu over the live world, else the intro picture, else the
+    // game-over picture, else the heads-up display.
+    void drawOverlay();
     void resetLights();
     void checkForGLErrors();
 
