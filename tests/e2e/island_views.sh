@@ -30,6 +30,8 @@ sleep 1
 keys=(0 1 2 3 4 5 6 7 8 9 F1 F2 F3)
 for island in $(seq 0 12); do
     xdotool key "${keys[$island]}"
+    # Entering islands 5, 9 and 12 starts a camera flight: skip it.
+    case $island in 5|9|12) sleep 1; xdotool key Escape ;; esac
     # Time for the hero to land and the camera to settle behind it; a busy
     # machine draws slowly.
     sleep 3
