@@ -630,7 +630,7 @@ void Controller::drawParticles() {
     glMaterialfv(GL_FRONT, GL_EMISSION, glow);
     for (Particle* currentParticle : particles) {
         assert(currentParticle);
-        (void)billboard;  // MERGE: currentParticle->draw(&billboard);
+        currentParticle->draw(&billboard);
     }
     const GLfloat none[] = {0.0f, 0.0f, 0.0f, 1.0f};
     glMaterialfv(GL_FRONT, GL_EMISSION, none);
