@@ -486,6 +486,9 @@ EnemyForestSpirit* Controller::getCollidingForestSpirit(Vector3D* position, floa
     return islands[currentIsland]->doesSphereCollideWithForrestSpirit(position, radius);
 }
 
+// Minimal for now: the gates take no one until the island switching comes.
+bool Controller::checkAndProcessCollidingIslandPortal(Vector3D*, float) { return false; }
+
 Object* Controller::getCollidingObject(Vector3D* position, float radius) {
     Object* alpha = alphaPortal;
     Object* beta = betaPortal;
@@ -504,7 +507,7 @@ void Controller::fireMissile(MissileType type) {
     // A new throw replaces a missile still in the hand (clicks while the
     // world stands still never launch it): drop that one, or it would stay
     // in the list for good.
-    Missile* held = nullptr;  // MERGE: hero.getMissileInHand();
+    Missile* held = hero.getMissileInHand();
     if (held && !held->getLaunched()) {
         for (size_t i = 0; i < missiles.size(); i++) {
             if (missiles[i] == held) {
@@ -540,7 +543,7 @@ void Controller::updateMissiles() {
         Vector3D prev = pos.subtract(&vel);
 
         bool remove = false;
-        if (false /* MERGE: hero.checkIfMissileCollides(missile, heroTakesDamage) */) {
+        if (hero.checkIfMissileCollides(missile, heroTakesDamage)) {
             remove = true;
             headsUpDisplay.setHit(true);
             sounds.playHit(1);
@@ -568,6 +571,10 @@ void Controller::updateMissiles() {
             remove = true;
         }
         if (remove) {
+            // The hero keeps pointing at its last throw.
+            if (missile == hero.getMissileInHand()) {
+                hero.clearMissileInHand();
+            }
             delete missile;
             missiles.erase(missiles.begin() + i);
             i--;
@@ -793,6 +800,8 @@ void Controller::setCurrentIsland(int islandIndex) {
         delete missile;
     }
     missiles.clear();
+    // The hero may still hold one of them.
+    hero.clearMissileInHand();
     for (Particle* particle : particles) {
         delete particle;
     }
@@ -981,7 +990,8 @@ void Controller::drawHeroShadow() {
     glColor4f(0.1f, 0.1f, 0.2f, 1.0f);
     glTranslatef(lift.x, lift.y, lift.z);
     glMultMatrixf(matrix);
-    hero.draw();  // MERGE: applyMatrixMultiplications, drawForShadows
+    hero.applyMatrixMultiplications();
+    hero.drawForShadows();
     glPopMatrix();
 }
 
