@@ -547,7 +547,7 @@ void Controller::updateMissiles() {
             remove = true;
             headsUpDisplay.setHit(true);
             sounds.playHit(1);
-        } else if (false /* MERGE: island->checkIfMissileHitsEnemys(missile, particles, allHoldableItems) */) {
+        } else if (island->checkIfMissileHitsEnemys(missile, particles, allHoldableItems)) {
             remove = true;
         } else if (island->doesLineCollideWithObjects(&prev, &pos)) {
             sounds.playPortalClose(1);
@@ -862,6 +862,7 @@ void Controller::renderWorld() {
     island->drawHeightMap(this);
     hero.draw();
     drawMissiles();
+    island->draw(this);
     drawParticles();
     drawShadows();
 
@@ -893,7 +894,7 @@ void Controller::drawPortals() {
     if (betaPortal) {
         betaPortal->draw(this, alphaPortal);
     }
-    // MERGE: islands[currentIsland]->drawIslandPortalOpenings(this);
+    islands[currentIsland]->drawIslandPortalOpenings(this);
     if (alphaPortal) {
         alphaPortal->drawPortalEdge();
     }
@@ -910,8 +911,7 @@ void Controller::renderWorldForLocalPortal(Vector3D eye, Vector3D centre, Vector
     skyBox.draw();
     hero.draw();
     Island* island = islands[islandIndex == -1 ? currentIsland : islandIndex];
-    (void)frustum;
-    island->drawHeightMap(this);  // MERGE: drawForLocalPortal(this, frustum)
+    island->drawForLocalPortal(this, frustum);
     glPopMatrix();
 }
 
@@ -922,9 +922,7 @@ void Controller::renderWorldForIslandPortal(Vector3D eye, Vector3D centre, Vecto
     gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
     skyBox.draw();
     Island* island = islands[islandIndex == -1 ? currentIsland : islandIndex];
-    (void)frustum;
-    (void)portal;
-    island->drawHeightMap(this);  // MERGE: drawForIslandPortal(this, frustum, portal)
+    island->drawForIslandPortal(this, frustum, portal);
     glPopMatrix();
 }
 
