@@ -875,6 +875,12 @@ void Controller::renderWorld() {
         nearShop = false;
     }
 
+    drawOverlay();
+    SDL_GL_SwapBuffers();
+}
+
+// The pass's last step: exactly one 2D overlay.
+void Controller::drawOverlay() {
     if (inMainMenu) {
         mainMenu.draw();
     } else if (introScreen) {
@@ -884,7 +890,6 @@ void Controller::renderWorld() {
     } else {
         drawHeadsUpDisplay();
     }
-    SDL_GL_SwapBuffers();
 }
 
 void Controller::drawPortals() {

@@ -186,6 +186,9 @@ public:
     void clearDepthBuffer();
     void createPortalStencils();
     void writeToStencil(Portal* portal);
+    // The menu over the live world, else the intro picture, else the
+    // game-over picture, else the heads-up display.
+    void drawOverlay();
     void resetLights();
     void checkForGLErrors();
 
