@@ -397,3 +397,35 @@ TEST_F(EnemyTest, AThrowPausesTwentyGroundedFrames) {
     EXPECT_FLOAT_EQ(s->getPosition().y, STAND);
     EXPECT_EQ(s->pauseCounter, 7);
 }
+
+// Killed with a fire ball still in its hand, a spirit lets it go: the
+// controller, which retires only launched missiles, then removes it like
+// any other miss instead of keeping it listed for good.
+TEST_F(EnemyTest, AFireBallInTheHandOfADeadSpiritIsStillRetired) {
+    std::unique_ptr<OpenEnemy> s = spirit(0, 0, true);
+    putHero(Vector3D(0, STAND + 20, 25));  // within 50 and in view, above
+    nextRollIs(80);
+    s->update(c);
+    ASSERT_EQ(c->missiles.size(), 1u);
+    Missile* ball = c->missiles.front();
+    EXPECT_FALSE(ball->getLaunched());
+    Vector3D aim = s->getViewDirection();
+    s.reset();
+    EXPECT_TRUE(ball->getLaunched());
+    EXPECT_TRUE(vectorNear(ball->getVelocity(), aim.multiply(1.3)));
+    for (int frame = 0; frame < 2000 && !c->missiles.empty(); ++frame) c->updateMissiles();
+    EXPECT_TRUE(c->missiles.empty());
+
+    // A spirit that lived through its throw forgets the ball at launch:
+    // its end does not touch a missile the controller may have retired.
+    s = spirit(0, 0, true);
+    nextRollIs(80);
+    s->update(c);
+    ASSERT_EQ(c->missiles.size(), 1u);
+    for (int frame = 0; frame < 3; ++frame) s->update(c);
+    EXPECT_TRUE(c->missiles.front()->getLaunched());
+    EXPECT_EQ(s->getMissileInHand(), nullptr);
+    for (int frame = 0; frame < 2000 && !c->missiles.empty(); ++frame) c->updateMissiles();
+    EXPECT_TRUE(c->missiles.empty());
+    s.reset();
+}

@@ -8,11 +8,20 @@
 #include "Mesh/Mesh.h"
 #include "Object/HeightMap/HeightMap.h"
 #include "Object/Missile/FireBallMissile/FireBallMissile.h"
+#include "Object/Missile/Missile.h"
 
 EnemyForestSpirit::EnemyForestSpirit()
     : timesHit(0), isBoss(false), aggressive(false), hasPath(false), pauseCounter(0), strafeSide(false) {}
 
-EnemyForestSpirit::~EnemyForestSpirit() {}
+// Killed in the middle of a throw: the fire ball still in the hand belongs
+// to the controller, which only ever moves and retires launched missiles,
+// so let it go as the throw would have; held, it would stay listed for good.
+EnemyForestSpirit::~EnemyForestSpirit() {
+    if (missileInHand) {
+        setMissilePositionAndVel();
+        missileInHand->setLaunched(true);
+    }
+}
 
 void EnemyForestSpirit::update(Controller* controller) {
     if (heightMap) {
@@ -26,6 +35,11 @@ void EnemyForestSpirit::update(Controller* controller) {
         }
     }
     updateArmsAndLegs();
+    // Once launched, the missile is the controller's to retire: forget it
+    // now, while it surely still exists.
+    if (missileInHand && missileInHand->getLaunched()) {
+        clearMissileInHand();
+    }
 }
 
 void EnemyForestSpirit::moveEnemy(Controller* controller) {
