@@ -178,6 +178,28 @@ TEST(Nature, SmallPlantsTakeTheirDrawsMeshesAndRadii) {
     }
 }
 
+// Flowers load first, then trees (whose growth draws too), then grass.
+TEST(Nature, OverlaysLoadFlowersTreesThenGrass) {
+    NatureFolder folder(8);
+    folder.overlay("Flowers", pixels({{6, 6}}));
+    folder.overlay("Trees", pixels({{2, 2}}));
+    folder.overlay("Grass", pixels({{6, 6}}));
+    srand(3);
+    int draws[4];
+    for (int& d : draws) d = rand();
+    srand(3);
+    std::unique_ptr<Nature> nature = folder.grow();
+    ASSERT_EQ(nature->getFlowers()->size(), 2u);
+    ASSERT_EQ(nature->getProceduralTrees()->size(), 1u);
+    StaticObject* flower = nature->getFlowers()->at(0);
+    StaticObject* tuft = nature->getFlowers()->at(1);
+    EXPECT_EQ(flower->getRotationAngleDegrees(), (float)(draws[0] % 360));
+    EXPECT_FLOAT_EQ(flower->getPosition().y, 2.0f - (draws[1] % 100) / 200.0f);
+    bool tuftDrewNext = tuft->getRotationAngleDegrees() == (float)(draws[2] % 360) &&
+                        tuft->getPosition().y == 2.0f - (draws[3] % 100) / 200.0f;
+    EXPECT_FALSE(tuftDrewNext) << "the tree grows between the flower and the tuft";
+}
+
 TEST(Nature, TreesGrowWithTheirWorldsMeshesAtTheGroundPoint) {
     TexturesMeshes* r = registry();
     struct Case {

@@ -240,6 +240,12 @@ TEST(ProceduralTree, GrowsAConnectedTreeFromOneTrunk) {
         EXPECT_EQ(trunks, 1);
         EXPECT_GE(firstBranches, 3);
         EXPECT_LE(firstBranches, 5);
+        // Erasing a bud moves the next one into its slot, and the sweep steps
+        // past it: the first bud on a first branch waits for the next sweep,
+        // so the first twigs grow from the second first branch.
+        ASSERT_EQ(internodes[1 + firstBranches].getOrder(), 2);
+        Vector3D twigStart = internodes[1 + firstBranches].getStartPosition();
+        EXPECT_TRUE(internodes[2].getEndPosition().equals(&twigStart));
 
         ASSERT_FALSE(tree->getLeaves()->empty());
         for (Leaf& leaf : *tree->getLeaves()) {

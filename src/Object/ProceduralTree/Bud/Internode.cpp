@@ -3,7 +3,6 @@
 #include "GeneralMath/GeneralMath.h"
 #include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
-#include "OpenGL/OpenGL.h"
 #include "Object/ProceduralTree/Bud/UpTurn.h"
 
 Internode::Internode(Vector3D start, int order, Vector3D direction, Vector3D end, Mesh* mesh)
@@ -51,27 +50,13 @@ void Internode::collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition
     }
 }
 
+// Nothing draws the parts one by one (the tree bakes them): a plain
+// immediate-mode copy of the placed mesh is enough.
 void Internode::draw() {
-    if (mesh == nullptr) {
-        return;
+    std::vector<Polygon3D*> placed;
+    collectPolys(&placed, Vector3D(0.0f, 0.0f, 0.0f));
+    for (Polygon3D* polygon : placed) {
+        polygon->draw();
+        delete polygon;
     }
-    glPushMatrix();
-    glTranslatef(start.x, start.y, start.z);
-    UpTurn turn(end.subtract(&start));
-    glBegin(GL_TRIANGLES);
-    for (Polygon3D* source : mesh->polygons) {
-        for (Vertex* vertex : *source->getVertices()) {
-            Vector3D p = order == 0 ? vertex->getPosition().rotateAroundYAxis(rotationY)
-                                    : turn.apply(vertex->getPosition());
-            Vector3D n = vertex->getNormal();
-            if (vertex->hasTextureCoord()) {
-                Vector3D t = vertex->getTextureCoord();
-                glTexCoord2f(t.x, t.y);
-            }
-            glNormal3f(n.x, n.y, n.z);
-            glVertex3f(p.x, p.y, p.z);
-        }
-    }
-    glEnd();
-    glPopMatrix();
 }

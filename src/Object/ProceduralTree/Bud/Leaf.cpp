@@ -2,7 +2,6 @@
 
 #include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
-#include "OpenGL/OpenGL.h"
 #include "Object/ProceduralTree/Bud/UpTurn.h"
 
 Leaf::Leaf(Vector3D position, Vector3D direction, Mesh* mesh) : direction(direction), mesh(mesh) {
@@ -37,26 +36,13 @@ void Leaf::collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition) {
     }
 }
 
+// Nothing draws the parts one by one (the tree bakes them): a plain
+// immediate-mode copy of the placed mesh is enough.
 void Leaf::draw() {
-    if (mesh == nullptr) {
-        return;
+    std::vector<Polygon3D*> placed;
+    collectPolys(&placed, Vector3D(0.0f, 0.0f, 0.0f));
+    for (Polygon3D* polygon : placed) {
+        polygon->draw();
+        delete polygon;
     }
-    glPushMatrix();
-    glTranslatef(position.x, position.y, position.z);
-    UpTurn turn(direction);
-    glBegin(GL_TRIANGLES);
-    for (Polygon3D* source : mesh->polygons) {
-        for (Vertex* vertex : *source->getVertices()) {
-            Vector3D p = turn.apply(vertex->getPosition());
-            Vector3D n = turn.apply(vertex->getNormal());
-            if (vertex->hasTextureCoord()) {
-                Vector3D t = vertex->getTextureCoord();
-                glTexCoord2f(t.x, t.y);
-            }
-            glNormal3f(n.x, n.y, n.z);
-            glVertex3f(p.x, p.y, p.z);
-        }
-    }
-    glEnd();
-    glPopMatrix();
 }
