@@ -18,8 +18,11 @@ for try in $(seq 120); do
     [ "$(colour_count "$work/first.png")" -gt 1 ] && break
     sleep 0.5
 done
-# The start button, then past the intro picture.
+# The start button, past the intro picture, then skip the opening flight:
+# the island keys act only in play.
 xdotool mousemove --window "$window" 400 230 click 1
+sleep 1
+xdotool key Escape
 sleep 1
 xdotool key Escape
 sleep 1
