@@ -45,6 +45,27 @@ void checkAndDelete(Mesh* mesh) {
     objLoader::deleteMesh(mesh);
 }
 
+// The scene conversion stops on a corner without either; only the corners
+// of faces it converts count.
+bool everyCornerHasNormalAndTexCoord(const objLoader& loader) {
+    for (int i = 0; i < loader.sceneFaceCount; i++) {
+        obj_face* face = loader.sceneFaces[i];
+        if (face->corner_count < 3) continue;
+        bool named = true;
+        for (int k = 0; k < 3; k++) {
+            int v = face->vertex_indices[k];
+            named = named && v >= 0 && v < loader.sceneVertexCount;
+        }
+        if (!named) continue;
+        for (int k = 0; k < 3; k++) {
+            int n = face->normal_indices[k];
+            int t = face->texcoord_indices[k];
+            if (n < 0 || n >= loader.sceneNormalCount || t < 0 || t >= loader.sceneTexCoordCount) return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 static std::string workingFolder;
@@ -93,7 +114,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (int i = 0; i < loader.sceneMaterialCount; i++) {
             check(strlen(loader.sceneMaterials[i]->name) < MATERIAL_NAME_SIZE, "an unterminated material name");
         }
-        checkAndDelete(loader.getSceneObject());
+        if (everyCornerHasNormalAndTexCoord(loader)) {
+            checkAndDelete(loader.getSceneObject());
+        }
     }
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "CutScene/CutScene.h"
 #include "Inventory/Shop.h"
 #include "Island/Island.h"
+#include "ObjLoader/objLoader.h"
 #include "Object/Character/ForestSpirit/EnemyForestSpirit/EnemyForestSpirit.h"
 #include "Object/HeightMap/HeightMap.h"
 #include "Object/HoldableItem/HoldableItem.h"
@@ -275,6 +276,8 @@ void Controller::openMainMenu() {
     mainMenu.resetButtons();
 }
 
+Mesh* Controller::loadObj(const char* path) { return objLoader::loadObj(path); }
+
 void Controller::processKeyDown(SDL_Event& event) {
     // Symbols past the array (the euro and undo keys) have no held state.
     if (event.key.keysym.sym < KEY_SLOTS) {
@@ -300,11 +303,14 @@ void Controller::processKeyDown(SDL_Event& event) {
         }
         if (keys[SDLK_ESCAPE] && !inMainMenu) openMainMenu();
     } else if (inventoryOpen) {
-        if (keys[SDLK_i] || keys[SDLK_ESCAPE]) {
+        // i and Escape are separate bindings: with both held, both fire.
+        auto closeInventory = [this] {
             inventoryOpen = false;
             Mix_ResumeMusic();
             sounds.playUnequip(1);
-        }
+        };
+        if (keys[SDLK_i]) closeInventory();
+        if (keys[SDLK_ESCAPE]) closeInventory();
         if (left) inventoryScreen.cycleItem(false);
         if (right) inventoryScreen.cycleItem(true);
         if (keys[SDLK_RETURN]) inventoryScreen.equipOrUse(&texturesMeshes);

@@ -101,6 +101,9 @@ public:
     // Opens the audio device (exit status 1 when it cannot), loads the sound
     // bank and starts the intro music.
     void initMusic();
+    // Converts an OBJ file into a new, compiled mesh that the caller owns;
+    // a missing file gives an empty mesh.
+    static Mesh* loadObj(const char* path);
 
     // One frame: world, camera, picture, pacing.
     void processGame();

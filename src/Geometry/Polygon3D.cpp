@@ -61,10 +61,12 @@ bool Polygon3D::isPointWithinTriangle(Vector3D* p) {
     float d01 = Vector3D::getDotProduct(&e0, &e1);
     float d02 = Vector3D::getDotProduct(&e0, &e2);
     float d11 = Vector3D::getDotProduct(&e1, &e1);
-    float d12 = Vector3D::getDotProduct(&e1, &e2);
+    // Unlike the four above, not rounded to float: rounding it too changes
+    // the answer for points on an edge.
+    double d12 = (double)e1.x * e2.x + (double)e1.y * e2.y + (double)e1.z * e2.z;
     double inv = 1.0 / ((double)d00 * d11 - (double)d01 * d01);
-    double u = ((double)d11 * d02 - (double)d01 * d12) * inv;
-    double v = ((double)d00 * d12 - (double)d01 * d02) * inv;
+    double u = ((double)d11 * d02 - d01 * d12) * inv;
+    double v = (d00 * d12 - (double)d01 * d02) * inv;
     return u > 0 && v > 0 && u + v < 1;
 }
 

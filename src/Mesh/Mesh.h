@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "PolygonColor/PolygonColor.h"
+#include "Vector3D/Vector3D.h"
 #include "VertexBuffer/VertexBuffer.h"
 
 class Polygon3D;
@@ -15,6 +16,11 @@ class Texture;
 class Mesh {
 public:
     bool enabledToDraw;
+    // A placement of the mesh's own, zero; the objects that draw a mesh
+    // place it themselves, so nothing applies these.
+    Vector3D position;
+    Vector3D rotation;
+    Vector3D scale;
     Texture* texture;
     VertexBuffer vertexBuffer;
     std::vector<Polygon3D*> polygons;

@@ -1,5 +1,6 @@
 #include "ObjLoader/objLoader.h"
 
+#include <cassert>
 #include <cstring>
 
 #include "Geometry/Polygon3D.h"
@@ -91,6 +92,14 @@ Mesh* objLoader::getSceneObject() {
         }
         Polygon3D* polygon = new Polygon3D();
         for (int k = 0; k < 3; k++) {
+            // Both are looked up, though the mesh takes neither: a scene
+            // meant for this conversion has them at every corner.
+            int normal = face->normal_indices[k];
+            int texCoord = face->texcoord_indices[k];
+            obj_vector* currNorm = normal >= 0 && normal < sceneNormalCount ? sceneNormals[normal] : nullptr;
+            obj_vector* currTex = texCoord >= 0 && texCoord < sceneTexCoordCount ? sceneTexCoords[texCoord] : nullptr;
+            assert(currNorm);
+            assert(currTex);
             polygon->addVertex(new Vertex(toVector(sceneVertices[face->vertex_indices[k]]), up));
         }
         mesh->addPolygon(polygon);

@@ -40,14 +40,16 @@ public:
     // 1 on success; 0 when the file cannot be opened, leaving the scene as it was.
     int load(const char* filename);
     // The faces as a compiled mesh without texture coordinates, every normal
-    // (0, 1, 0).
+    // (0, 1, 0). Stops on an assertion at a corner of a face without a
+    // normal or a texture coordinate; faces that name no vertex are left out.
     Mesh* getSceneObject();
 
     // Parses an OBJ file into a new, compiled mesh that the caller owns. A
     // face becomes the triangle of its first three corners; faces with
     // fewer corners or a corner that names no vertex are left out, and a
     // texture-coordinate or normal index that names nothing counts as
-    // absent. A missing file gives an empty mesh.
+    // absent. A missing file gives an empty mesh. The game reaches it through
+    // Controller::loadObj; it lives here so the reader can be driven alone.
     static Mesh* loadObj(const char* path);
     // Frees a mesh made here together with its polygons, which the mesh
     // itself does not own.

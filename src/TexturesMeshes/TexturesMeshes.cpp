@@ -2,10 +2,11 @@
 
 #include <set>
 
+#include "Controller/Controller.h"
 #include "ObjLoader/objLoader.h"
 
 static Mesh* texturedMesh(const char* path, Texture* texture) {
-    Mesh* mesh = objLoader::loadObj(path);
+    Mesh* mesh = Controller::loadObj(path);
     mesh->setTexture(texture);
     return mesh;
 }
@@ -15,7 +16,7 @@ static Mesh* colouredMesh(const char* path, float red, float green, float blue) 
     color.setRed(red);
     color.setGreen(green);
     color.setBlue(blue);
-    Mesh* mesh = objLoader::loadObj(path);
+    Mesh* mesh = Controller::loadObj(path);
     mesh->setColor(color);
     return mesh;
 }
@@ -129,7 +130,7 @@ void TexturesMeshes::loadMeshes() {
     leftArmMesh = colouredMesh("ObjFiles/leftArm.obj", 1, 0, 0.5);
     rightArmMesh = colouredMesh("ObjFiles/rightArm.obj", 1, 0, 0.5);
     caveMesh = texturedMesh("ObjFiles/cave.obj", graniteTexture);
-    ePointMesh = objLoader::loadObj("ObjFiles/ePoint.obj");
+    ePointMesh = Controller::loadObj("ObjFiles/ePoint.obj");
     // ePointMesh keeps the default white.
     simpTree2Mesh = texturedMesh("ObjFiles/simpTree2.obj", trunkTexture);
     heroBodyMesh = texturedMesh("ObjFiles/heroBody.obj", fsHeroTexture);

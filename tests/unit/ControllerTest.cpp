@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -182,6 +184,41 @@ TEST_F(ControllerTest, EscapeRunsOnlyTheHandlerOfTheFirstModeThatApplies) {
             }
         }
     }
+}
+
+// Each inventory binding fires on its own: with i and Escape both held, the
+// inventory closes twice, and the unequip sound is heard twice.
+TEST_F(ControllerTest, EachHeldClosingKeyOfTheInventoryFires) {
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
+    ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 4096), 0) << Mix_GetError();
+    std::vector<Uint8> silence(22050 * 4 * 5);  // 5 s: still playing when counted
+    Mix_Chunk* unequip = Mix_QuickLoad_RAW(silence.data(), (Uint32)silence.size());
+    ASSERT_NE(unequip, nullptr);
+    Controller& c = *controller;
+    c.sounds.unequipSound = unequip;
+    c.inMainMenu = false;
+
+    struct Case {
+        std::vector<int> held;  // in the order pressed; the last one closes
+        int sounds;
+    } cases[] = {{{SDLK_i}, 1}, {{SDLK_ESCAPE}, 1}, {{SDLK_i, SDLK_ESCAPE}, 2}, {{SDLK_ESCAPE, SDLK_i}, 2}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.held.size() == 1 ? "one key" : k.held[0] == SDLK_i ? "i, then Escape" : "Escape, then i");
+        c.inventoryOpen = true;
+        for (int sym : k.held) c.keys[sym] = true;  // held from before the inventory opened
+        press(k.held.back());
+        EXPECT_EQ(Mix_Playing(-1), k.sounds);
+        EXPECT_FALSE(c.inventoryOpen);
+        EXPECT_FALSE(c.inMainMenu) << "Escape in the inventory does not open the menu";
+        for (int sym : k.held) release(sym);
+        Mix_HaltChannel(-1);
+    }
+
+    c.sounds.unequipSound = nullptr;
+    Mix_FreeChunk(unequip);
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 TEST_F(ControllerTest, EscapeOnTheGameOverPictureEndsTheProcessWithStatusZero) {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "Controller/Controller.h"
 #include "FrameBuffer/FrameBuffer.h"
 #include "GLContext/GLContext.h"
 #include "Geometry/Polygon3D.h"
@@ -37,7 +38,7 @@ protected:
 
     Mesh* convert(const std::string& text) {
         folder.writeText("model.obj", text);
-        return objLoader::loadObj("model.obj");
+        return Controller::loadObj("model.obj");
     }
 };
 
@@ -134,7 +135,7 @@ TEST_F(ObjToMesh, NormalsCarryOverAndTextureCoordinatesStayAsStored) {
 
 TEST_F(ObjToMesh, MissingFileGivesAnEmptyMesh) {
     testing::internal::CaptureStderr();
-    Mesh* mesh = objLoader::loadObj("ObjFiles/missing.obj");
+    Mesh* mesh = Controller::loadObj("ObjFiles/missing.obj");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error reading file: ObjFiles/missing.obj\n");
     EXPECT_TRUE(mesh->getPolygons().empty());
     EXPECT_TRUE(mesh->vertexBuffer.arraysLoaded);
@@ -155,6 +156,26 @@ TEST_F(ObjToMesh, SceneObjectHasUpNormalsAndNoTextureCoordinates) {
         EXPECT_FLOAT_EQ(vertex->getNormal().y, 1);
     }
     objLoader::deleteMesh(mesh);
+}
+
+TEST_F(ObjToMesh, SceneObjectStopsOnACornerWithoutNormalOrTextureCoordinate) {
+    const std::string items = "v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 1 1 0\nvn 0 0 1\n";
+    struct Case {
+        const char* face;
+        const char* assertion;
+    } cases[] = {
+        {"f 1/1/1 2/1 3/1/1", "currNorm"},   // the second corner has none
+        {"f 1/1/1 2/1/1 3/1/4", "currNorm"},  // one that names nothing
+        {"f 1//1 2/1/1 3/1/1", "currTex"},
+        {"f 1/1/1 2/1/1 3/0/1", "currTex"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.face);
+        folder.writeText("model.obj", items + "f 1/1/1 2/1/1 3/1/1\n" + c.face + "\n");
+        objLoader loader;
+        ASSERT_EQ(loader.load("model.obj"), 1);
+        EXPECT_DEATH(loader.getSceneObject(), c.assertion);
+    }
 }
 
 TEST(VertexBuffer, ArraysSkipNullPolygonsAndKeepListOrder) {
@@ -194,6 +215,19 @@ TEST(VertexBuffer, NeverDrawnObjectsTouchNoOpenGL) {
         delete polygons[0];
     }
     GLContext::setAlive(false);
+}
+
+TEST(Mesh, StartsEnabledWhiteUntexturedEmptyAndUnplaced) {
+    Mesh mesh;
+    EXPECT_TRUE(mesh.isEnabledToDraw());
+    EXPECT_EQ(mesh.getTexture(), nullptr);
+    EXPECT_TRUE(mesh.getPolygons().empty());
+    EXPECT_FLOAT_EQ(mesh.color.red, 1);
+    EXPECT_FLOAT_EQ(mesh.color.green, 1);
+    EXPECT_FLOAT_EQ(mesh.color.blue, 1);
+    for (Vector3D* v : {&mesh.position, &mesh.rotation, &mesh.scale}) {
+        EXPECT_TRUE(v->isEmpty());
+    }
 }
 
 TEST(Mesh, CompileTakesThePolygonsAddedSoFar) {

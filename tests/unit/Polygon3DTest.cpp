@@ -74,6 +74,26 @@ TEST(Polygon3D, PointWithinTriangleIsStrict) {
     EXPECT_FALSE(withHole.isPointWithinTriangle(&p)) << "missing vertex";
 }
 
+// Points on the edge from vertex 0 to vertex 1 (here x = z / 2) are decided
+// by the last bits of the arithmetic: e1 . e2 is kept at full precision, the
+// other dot products are rounded to float. Rounding it too flips every one.
+TEST(Polygon3D, PointWithinTriangleKeepsTheLastDotProductUnrounded) {
+    auto triangle = polygon({{0, 0, 0}, {1, 0, 2}, {-4, 0, -4}});
+    struct Case {
+        Vector3D p;
+        bool inside;
+    } cases[] = {
+        {{0.03f, 0, 0.06f}, true},
+        {{0.92f, 0, 1.84f}, true},
+        {{0.61f, 0, 1.22f}, false},
+        {{0.97f, 0, 1.94f}, false},
+    };
+    for (Case& c : cases) {
+        ASSERT_EQ(c.p.z, 2 * c.p.x) << "exactly on the edge";
+        EXPECT_EQ(triangle->isPointWithinTriangle(&c.p), c.inside) << c.p.x;
+    }
+}
+
 TEST(Polygon3D, ClassifyByPlaneCountsWholeUnitsOnly) {
     Plane3D ground(0, 1, 0, 0);
     struct Case {
