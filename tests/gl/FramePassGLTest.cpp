@@ -135,11 +135,14 @@ Pixels shrink(const Pixels& p) {
     return small;
 }
 
-// Resolved before any test changes the working directory.
+// The checkout's own folder, from the test set-up or else this file's place
+// (resolved before any test changes the working directory).
 const std::filesystem::path SOURCE_FILE = std::filesystem::absolute(__FILE__);
 
 std::string goldenPath(const std::string& name) {
-    return (SOURCE_FILE.parent_path().parent_path() / "golden" / (name + ".bmp")).string();
+    const char* source = std::getenv("TAVIR_SOURCE_DIR");
+    std::filesystem::path root = source ? std::filesystem::path(source) : SOURCE_FILE.parent_path().parent_path().parent_path();
+    return (root / "tests" / "golden" / (name + ".bmp")).string();
 }
 
 
