@@ -18,6 +18,9 @@ sleep 2
 xdotool mousemove 400 230 click 1
 sleep 1
 xdotool key Escape
+# And past the opening flight.
+sleep 1
+xdotool key Escape
 
 shot() { screenshot "$work/$1.png"; }
 # Pixels that differ between two shots, beyond a little noise.
@@ -44,9 +47,9 @@ until_differs() {
     done
     return 1
 }
-# Pixels of the empty sky (the clear colour) in the top third.
-sky() { convert "$work/$1.png" -crop 800x200+0+0 -fill white -opaque black -fill black +opaque white \
-    -format '%[fx:int(mean*w*h)]' info:; }
+# Pixels of the sky in the top third: the sunset's purples and pinks are
+# the only colours there bluer than they are green.
+sky() { convert "$work/$1.png" -crop 800x200+0+0 +repage -fx 'b > g ? 1 : 0' -format '%[fx:int(mean*w*h)]' info:; }
 hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; }
 
 settle idle

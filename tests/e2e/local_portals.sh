@@ -44,13 +44,21 @@ sleep 1
 xdotool key Escape
 sleep 1
 xdotool key Escape
-sleep 1.5
+# A slow renderer may still show the dark of the first frames.
+for i in $(seq 60); do
+    sleep 0.5
+    screenshot "$work/play.png"
+    before=$(dark_share "$work/play.png")
+    awk -v d="$before" 'BEGIN { exit !(d < 0.5) }' && break
+done
+sleep 1
 screenshot "$work/play.png"
 before=$(dark_share "$work/play.png")
 
 xdotool click 1
 await_sound portalOpen 1 10 || fail "no open sound after a left click: $(cat "$log")"
-sleep 1
+# Eight frames to grow; a slow renderer takes its time over them.
+sleep 3
 [ "$(sound_count portalClose)" -eq 0 ] || fail "the alpha portal closed again"
 screenshot "$work/alpha.png"
 alone=$(dark_share "$work/alpha.png")
@@ -65,7 +73,7 @@ for try in 1 2 3 4; do
     xdotool click 3
     await_sound portalOpen $((opened + 1)) 10 || fail "no open sound after a right click"
     opened=$((opened + 1))
-    sleep 1
+    sleep 3
     [ "$(sound_count portalClose)" -eq "$closes" ] && break
     [ "$try" -lt 4 ] || fail "every beta portal closed again"
 done
