@@ -30,7 +30,20 @@ await_sound() {
 # dark_share SHOT: the share of nearly black pixels where the first portal
 # opens, ahead of the hero.
 dark_share() { convert "$1" -crop 320x140+240+140 +repage -colorspace Gray -threshold 5% -format '%[fx:1-mean]' info:; }
-hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; }
+# turn KEY: holds the key until the view has turned well away (a slow
+# renderer turns less in a given time), at most 20 s.
+turn() {
+    local i d
+    screenshot "$work/turn-from.png"
+    xdotool keydown "$1"
+    for i in $(seq 40); do
+        sleep 0.5
+        screenshot "$work/turn-to.png"
+        d=$(screen_distance "$work/turn-from.png" "$work/turn-to.png")
+        awk -v d="$d" 'BEGIN { exit !(d > 0.12) }' && break
+    done
+    xdotool keyup "$1"
+}
 
 (cd "$TAVIR_DATA_DIR" && LD_PRELOAD="$work/soundlog.so" TAVIR_SOUND_LOG="$log" exec "$TAVIR_BIN" \
     >"$work/game.out" 2>"$work/game.err") &
@@ -68,7 +81,7 @@ awk -v a="$alone" -v b="$before" 'BEGIN { exit !(a > b + 0.02) }' ||
 # Turn away and open the beta portal where it fits.
 opened=1
 for try in 1 2 3 4; do
-    hold Left 1.5
+    turn Left
     closes=$(sound_count portalClose)
     xdotool click 3
     await_sound portalOpen $((opened + 1)) 10 || fail "no open sound after a right click"
