@@ -39,9 +39,9 @@ until_differs() {
     done
     return 1
 }
-# Pixels of the empty sky (the clear colour) in the top third.
-sky() { convert "$work/$1.png" -crop 800x200+0+0 -fill white -opaque black -fill black +opaque white \
-    -format '%[fx:int(mean*w*h)]' info:; }
+# Pixels of the sky in the top third: the sunset's purples and pinks are
+# the only colours there bluer than they are green.
+sky() { convert "$work/$1.png" -crop 800x200+0+0 +repage -fx 'b > g ? 1 : 0' -format '%[fx:int(mean*w*h)]' info:; }
 hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; }
 
 # Start on the menu; Escape leaves the intro picture for the opening
