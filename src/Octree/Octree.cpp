@@ -1,5 +1,6 @@
 #include "Octree/Octree.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "Geometry/Plane3D.h"
@@ -95,6 +96,30 @@ void Octree::insert(OctNode* node, Object* object, int depth) {
     for (int child = 0; child < 8; ++child) {
         if (childChosen(halves, child)) {
             insert(children->at(child), object, depth + 1);
+        }
+    }
+}
+
+void Octree::removeObject(Object* object) {
+    if (root) {
+        remove(root, object);
+    }
+    objects.erase(std::remove(objects.begin(), objects.end(), object), objects.end());
+}
+
+// Walks the same leaves as insert did.
+void Octree::remove(OctNode* node, Object* object) {
+    std::vector<OctNode*>* children = node->getChildren();
+    if (children->empty()) {
+        std::vector<Object*>* held = node->getObjects();
+        held->erase(std::remove(held->begin(), held->end(), object), held->end());
+        return;
+    }
+    int codes[3];
+    Halves halves = classify(node, object, codes);
+    for (int child = 0; child < 8; ++child) {
+        if (childChosen(halves, child)) {
+            remove(children->at(child), object);
         }
     }
 }

@@ -25,6 +25,11 @@ public:
 
     void buildOctree(float width, float depth);
     void fillOctree(std::vector<Object*>* objects);
+    // Takes the object out of every leaf and out of objects, so no later
+    // query returns it; call it before the object is deleted. The object
+    // must stand where it stood when it was added. Unknown objects are
+    // ignored.
+    void removeObject(Object* object);
     // Places the octree's frustum and returns every object of a visible leaf
     // once, in hash order.
     VisibleObjectSet getObjectsInFrustum(Vector3D* eye, Vector3D* centre, Vector3D* up);
@@ -43,6 +48,7 @@ public:
 private:
     void createChildren(OctNode* node, float width, int levels);
     void insert(OctNode* node, Object* object, int depth);
+    void remove(OctNode* node, Object* object);
     void collectVisible(OctNode* node, VisibleObjectSet& visible);
     void collectColliders(OctNode* node, Object* probe, std::vector<Object*>& found);
     void printNode(OctNode* node);

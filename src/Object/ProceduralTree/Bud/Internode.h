@@ -1,0 +1,43 @@
+#ifndef INTERNODE_H
+#define INTERNODE_H
+
+#include <vector>
+
+#include "Object/Object.h"
+#include "Object/ProceduralTree/Bud/Bud.h"
+#include "Vector3D/Vector3D.h"
+
+class Mesh;
+class Polygon3D;
+
+// One branch segment of a procedural tree, from start to end. The tree bakes
+// its shape into a vertex buffer; the segment's own position stays at the
+// origin.
+class Internode : public Object {
+public:
+    Internode(Vector3D start, int order, Vector3D direction, Vector3D end, Mesh* mesh);
+    virtual ~Internode();
+
+    // The mesh at the segment's place, in immediate mode.
+    void draw() override;
+    Vector3D getEndPosition();
+    int getOrder();
+    Mesh* getMesh();
+    // A new bud at the end, one order higher, pointing along the segment.
+    Bud getBudOnEnd();
+    // Appends new polygons (owned by the caller) of the mesh laid along the
+    // segment, relative to treePosition.
+    void collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition);
+
+private:
+    Vector3D turn(Vector3D p);
+
+    Vector3D start;
+    int order;
+    Vector3D end;
+    Vector3D direction;
+    float rotationY;
+    Mesh* mesh;
+};
+
+#endif

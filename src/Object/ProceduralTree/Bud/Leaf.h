@@ -1,0 +1,34 @@
+#ifndef LEAF_H
+#define LEAF_H
+
+#include <vector>
+
+#include "Object/Object.h"
+#include "Vector3D/Vector3D.h"
+
+class Mesh;
+class Polygon3D;
+
+// One leaf of a procedural tree: the mesh's +y turned onto the direction,
+// standing at its position. Only the direction's heading counts.
+class Leaf : public Object {
+public:
+    Leaf(Vector3D position, Vector3D direction, Mesh* mesh);
+    virtual ~Leaf();
+
+    // The mesh at the leaf's place, in immediate mode.
+    void draw() override;
+    Vector3D getDirection();
+    Mesh* getMesh();
+    // Appends new polygons (owned by the caller) of the turned mesh,
+    // relative to treePosition.
+    void collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition);
+
+private:
+    Vector3D turn(Vector3D p);
+
+    Vector3D direction;
+    Mesh* mesh;
+};
+
+#endif

@@ -1,0 +1,148 @@
+#include "Object/ProceduralTree/ProceduralTree.h"
+
+#include <cassert>
+
+#include "Geometry/Polygon3D.h"
+#include "Mesh/Mesh.h"
+#include "OpenGL/OpenGL.h"
+#include "Texture/Texture.h"
+
+ProceduralTree::ProceduralTree(Mesh* leafMesh, Mesh* order0Mesh, Mesh* order1Mesh, Mesh* order2Mesh,
+                               Mesh* order3Mesh, Mesh* order4To5Mesh, Mesh* order6To9Mesh)
+    : leafMesh(leafMesh),
+      order1Mesh(order1Mesh),
+      order2Mesh(order2Mesh),
+      order3Mesh(order3Mesh),
+      order4To5Mesh(order4To5Mesh),
+      order6To9Mesh(order6To9Mesh),
+      order0Mesh(order0Mesh) {
+    assert(leafMesh);
+    assert(order0Mesh);
+    branchTexture = order0Mesh->getTexture();
+    leafTexture = leafMesh->getTexture();
+    color.setRed(0.5f);
+    color.setGreen(0.0f);
+    color.setBlue(0.5f);
+    boundingRadius = 1.0f;
+}
+
+ProceduralTree::~ProceduralTree() {
+    for (Polygon3D* polygon : leafPolygons) {
+        delete polygon;
+    }
+    for (Polygon3D* polygon : branchPolygons) {
+        delete polygon;
+    }
+}
+
+void ProceduralTree::seed(Vector3D p) {
+    setPosition(p);
+    buds.push_back(Bud(p, 0, Vector3D(0.0f, 1.0f, 0.0f)));
+
+    while (!buds.empty()) {
+        for (size_t i = 0; i < buds.size(); ++i) {
+            // A copy: appending new buds may move the list.
+            Bud bud = buds[i];
+            int c = bud.getNumInterNodes();
+            int l = bud.getNumLeaves();
+            for (int j = 0; j < c; ++j) {
+                if (bud.spawnWhat() == SPAWN_INTERNODE) {
+                    internodes.push_back(Internode(bud.getPosition(), bud.getOrder(), bud.getDirection(),
+                                                   bud.getEndPoint(j), getMeshForInternodeOrder(bud.getOrder())));
+                    buds.push_back(internodes.back().getBudOnEnd());
+                } else {
+                    // Faces the way the branch would have grown.
+                    Vector3D budPosition = bud.getPosition();
+                    Vector3D towards = bud.getEndPoint(j).subtract(&budPosition);
+                    leaves.push_back(Leaf(budPosition, towards, leafMesh));
+                }
+            }
+            for (int k = 0; k < l; ++k) {
+                leaves.push_back(Leaf(bud.getPosition(), bud.getLeafDirection(k), leafMesh));
+            }
+            // The bud that moves into slot i waits for the next sweep.
+            buds.erase(buds.begin() + i);
+        }
+    }
+
+    for (Internode& internode : internodes) {
+        internode.collectPolys(&branchPolygons, p);
+    }
+    for (Leaf& leaf : leaves) {
+        leaf.collectPolys(&leafPolygons, p);
+    }
+    branchVertexBuffer.setPolygons(&branchPolygons);
+    leafVertexBuffer.setPolygons(&leafPolygons);
+
+    // The buffers hold their own arrays: the triangles would only take room.
+    for (Polygon3D* polygon : leafPolygons) {
+        delete polygon;
+    }
+    for (Polygon3D* polygon : branchPolygons) {
+        delete polygon;
+    }
+    leafPolygons.clear();
+    branchPolygons.clear();
+    leafPolygons.shrink_to_fit();
+    branchPolygons.shrink_to_fit();
+}
+
+void ProceduralTree::draw() {
+    glEnable(GL_LIGHTING);
+    if (branchTexture) {
+        glEnable(GL_TEXTURE_2D);
+        branchTexture->bindGLTexture();
+    } else {
+        glColor3f(color.getRed(), color.getGreen(), color.getBlue());
+    }
+    glPushMatrix();
+    glTranslatef(position.x, position.y, position.z);
+    branchVertexBuffer.drawVertexBuffer();
+    glDisable(GL_TEXTURE_2D);
+
+    glEnable(GL_LIGHTING);
+    if (leafTexture) {
+        glEnable(GL_TEXTURE_2D);
+        leafTexture->bindGLTexture();
+    } else {
+        glColor3f(color.getRed(), color.getGreen(), color.getBlue());
+    }
+    leafVertexBuffer.drawVertexBuffer();
+    glPopMatrix();
+    glDisable(GL_TEXTURE_2D);
+}
+
+Mesh* ProceduralTree::getMeshForInternodeOrder(int order) {
+    switch (order) {
+        case 0:
+            return order0Mesh;
+        case 1:
+            return order1Mesh;
+        case 2:
+            return order2Mesh;
+        case 3:
+            return order3Mesh;
+        case 4:
+        case 5:
+            return order4To5Mesh;
+        case 6:
+        case 7:
+        case 8:
+        case 9:
+            return order6To9Mesh;
+        default:
+            return nullptr;
+    }
+}
+
+bool ProceduralTree::isHeightMap() { return false; }
+
+std::vector<Internode>* ProceduralTree::getInternodes() { return &internodes; }
+
+std::vector<Leaf>* ProceduralTree::getLeaves() { return &leaves; }
+
+std::vector<Bud>* ProceduralTree::getBuds() { return &buds; }
+
+VertexBuffer* ProceduralTree::getBranchVertexBuffer() { return &branchVertexBuffer; }
+
+VertexBuffer* ProceduralTree::getLeafVertexBuffer() { return &leafVertexBuffer; }

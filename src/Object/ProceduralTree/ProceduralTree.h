@@ -1,0 +1,64 @@
+#ifndef PROCEDURALTREE_H
+#define PROCEDURALTREE_H
+
+#include <vector>
+
+#include "Object/Object.h"
+#include "Object/ProceduralTree/Bud/Bud.h"
+#include "Object/ProceduralTree/Bud/Internode.h"
+#include "Object/ProceduralTree/Bud/Leaf.h"
+#include "PolygonColor/PolygonColor.h"
+#include "VertexBuffer/VertexBuffer.h"
+
+class Mesh;
+class Polygon3D;
+class Texture;
+
+// A tree grown once from buds, then drawn as two vertex buffers (branches
+// and leaves) holding coordinates relative to the tree's position. Growth
+// draws from the one unseeded generator, so every run grows the same trees.
+class ProceduralTree : public Object {
+public:
+    ProceduralTree(Mesh* leafMesh, Mesh* order0Mesh, Mesh* order1Mesh, Mesh* order2Mesh, Mesh* order3Mesh,
+                   Mesh* order4To5Mesh, Mesh* order6To9Mesh);
+    virtual ~ProceduralTree();
+
+    // Grows the tree at position and bakes it; once per tree.
+    void seed(Vector3D position);
+    void draw() override;
+    Mesh* getMeshForInternodeOrder(int order);
+    bool isHeightMap();
+
+    std::vector<Internode>* getInternodes();
+    std::vector<Leaf>* getLeaves();
+    std::vector<Bud>* getBuds();
+    VertexBuffer* getBranchVertexBuffer();
+    VertexBuffer* getLeafVertexBuffer();
+
+private:
+    std::vector<Internode> internodes;
+    std::vector<Bud> buds;
+    std::vector<Leaf> leaves;
+    Mesh* leafMesh;
+    Mesh* order1Mesh;
+    Mesh* order2Mesh;
+    Mesh* order3Mesh;
+    Mesh* order4To5Mesh;
+    Mesh* order6To9Mesh;
+    Mesh* order0Mesh;
+    // Every branch wears the trunk's texture.
+    Texture* branchTexture;
+    Texture* leafTexture;
+    // For a part without a texture.
+    PolygonColor color;
+    VertexBuffer leafVertexBuffer;
+    VertexBuffer branchVertexBuffer;
+    // Only between growth and baking: the buffers keep their own copies.
+    std::vector<Polygon3D*> leafPolygons;
+    std::vector<Polygon3D*> branchPolygons;
+
+    ProceduralTree(const ProceduralTree&) = delete;
+    ProceduralTree& operator=(const ProceduralTree&) = delete;
+};
+
+#endif
