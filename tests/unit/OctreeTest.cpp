@@ -150,6 +150,44 @@ TEST(Octree, ViewQueryReturnsEachVisibleObjectOnce) {
     EXPECT_TRUE(visible.empty()) << "looking away from every object";
 }
 
+TEST(Octree, RemovedObjectsLeaveEveryLeafAndTheList) {
+    Octree octree;
+    octree.buildOctree(200, 5);
+    Ball onTheCentre(Vector3D(0, 0, 0), 3);     // in the leaves around the middle
+    Ball neighbour(Vector3D(1, 0, 1), 3);       // shares those leaves
+    Ball outside(Vector3D(150, 0, -150), 4);    // beyond the root cube
+    Ball never(Vector3D(20, 0, 20), 4);         // was never added
+    std::vector<Object*> list = {&onTheCentre, &neighbour, &outside};
+    octree.fillOctree(&list);
+    octree.fillOctree(&list);  // twice: every copy must go
+    std::vector<OctNode*> before;
+    leavesHolding(octree.root, &onTheCentre, before);
+    ASSERT_GT(before.size(), 4u);
+
+    octree.removeObject(&onTheCentre);
+    octree.removeObject(&outside);
+    octree.removeObject(&never);
+    for (Ball* gone : {&onTheCentre, &outside}) {
+        std::vector<OctNode*> leaves;
+        leavesHolding(octree.root, gone, leaves);
+        EXPECT_TRUE(leaves.empty());
+        EXPECT_EQ(std::count(octree.objects.begin(), octree.objects.end(), gone), 0);
+    }
+    std::vector<OctNode*> kept;
+    leavesHolding(octree.root, &neighbour, kept);
+    EXPECT_FALSE(kept.empty());
+    EXPECT_EQ(std::count(octree.objects.begin(), octree.objects.end(), &neighbour), 2);
+
+    Vector3D eye(0, 100, 0), centre(0, 0, 0), up(0, 0, -1);
+    VisibleObjectSet visible = octree.getObjectsInFrustum(&eye, &centre, &up);
+    EXPECT_EQ(visible.count(key(&onTheCentre)), 0u);
+    EXPECT_EQ(visible.count(key(&neighbour)), 1u);
+
+    Octree unbuilt;
+    unbuilt.removeObject(&never);  // nothing to walk
+    EXPECT_TRUE(unbuilt.objects.empty());
+}
+
 TEST(Octree, ViewQueryMissesNothingInView) {
     // An island's worth of objects, against the plain sphere test.
     Octree octree;

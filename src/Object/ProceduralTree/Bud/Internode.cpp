@@ -3,7 +3,7 @@
 #include "GeneralMath/GeneralMath.h"
 #include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
-#include "OpenGL/OpenGL.h"
+#include "Object/ProceduralTree/Bud/UpTurn.h"
 
 Internode::Internode(Vector3D start, int order, Vector3D direction, Vector3D end, Mesh* mesh)
     : start(start), order(order), end(end), direction(direction), mesh(mesh) {
@@ -11,6 +11,8 @@ Internode::Internode(Vector3D start, int order, Vector3D direction, Vector3D end
 }
 
 Internode::~Internode() {}
+
+Vector3D Internode::getStartPosition() { return start; }
 
 Vector3D Internode::getEndPosition() { return end; }
 
@@ -24,31 +26,18 @@ Bud Internode::getBudOnEnd() {
 }
 
 // The trunk only spins about y (its angle is taken as radians, a whole
-// number of them); every other segment turns the mesh's +y onto the segment.
-Vector3D Internode::turn(Vector3D p) {
-    if (order == 0) {
-        return p.rotateAroundYAxis(rotationY);
-    }
-    Vector3D up(0.0f, 1.0f, 0.0f);
-    Vector3D d = end.subtract(&start).getUnitVector();
-    Vector3D axis = Vector3D::getCrossProduct2(&d, &up);
-    float angle = d.getAngleBetween(&up);
-    if (axis.isEmpty() || angle == ANGLE_UNDEFINED) {
-        // Along y already (or straight down): no axis to turn about.
-        return d.y < 0.0f ? p.rotateAroundXAxis(3.141592653589793) : p;
-    }
-    return p.rotateAroundVector(angle, &axis);
-}
-
+// number of them); every other segment turns the mesh's +y onto itself.
 void Internode::collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition) {
     if (mesh == nullptr) {
         return;
     }
     Vector3D offset = start.subtract(&treePosition);
+    UpTurn turn(end.subtract(&start));
     for (Polygon3D* source : mesh->polygons) {
         Polygon3D* polygon = new Polygon3D(this);
         for (Vertex* vertex : *source->getVertices()) {
-            Vector3D p = turn(vertex->getPosition());
+            Vector3D p = order == 0 ? vertex->getPosition().rotateAroundYAxis(rotationY)
+                                    : turn.apply(vertex->getPosition());
             p = p.add(&offset);
             // Normals stay as the mesh has them.
             if (vertex->hasTextureCoord()) {
@@ -61,25 +50,13 @@ void Internode::collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition
     }
 }
 
+// Nothing draws the parts one by one (the tree bakes them): a plain
+// immediate-mode copy of the placed mesh is enough.
 void Internode::draw() {
-    if (mesh == nullptr) {
-        return;
+    std::vector<Polygon3D*> placed;
+    collectPolys(&placed, Vector3D(0.0f, 0.0f, 0.0f));
+    for (Polygon3D* polygon : placed) {
+        polygon->draw();
+        delete polygon;
     }
-    glPushMatrix();
-    glTranslatef(start.x, start.y, start.z);
-    glBegin(GL_TRIANGLES);
-    for (Polygon3D* source : mesh->polygons) {
-        for (Vertex* vertex : *source->getVertices()) {
-            Vector3D p = turn(vertex->getPosition());
-            Vector3D n = vertex->getNormal();
-            if (vertex->hasTextureCoord()) {
-                Vector3D t = vertex->getTextureCoord();
-                glTexCoord2f(t.x, t.y);
-            }
-            glNormal3f(n.x, n.y, n.z);
-            glVertex3f(p.x, p.y, p.z);
-        }
-    }
-    glEnd();
-    glPopMatrix();
 }

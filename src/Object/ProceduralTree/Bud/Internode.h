@@ -20,6 +20,7 @@ public:
 
     // The mesh at the segment's place, in immediate mode.
     void draw() override;
+    Vector3D getStartPosition();
     Vector3D getEndPosition();
     int getOrder();
     Mesh* getMesh();
@@ -30,8 +31,6 @@ public:
     void collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition);
 
 private:
-    Vector3D turn(Vector3D p);
-
     Vector3D start;
     int order;
     Vector3D end;

@@ -2,7 +2,7 @@
 
 #include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
-#include "OpenGL/OpenGL.h"
+#include "Object/ProceduralTree/Bud/UpTurn.h"
 
 Leaf::Leaf(Vector3D position, Vector3D direction, Mesh* mesh) : direction(direction), mesh(mesh) {
     this->position = position;
@@ -14,29 +14,18 @@ Vector3D Leaf::getDirection() { return direction; }
 
 Mesh* Leaf::getMesh() { return mesh; }
 
-Vector3D Leaf::turn(Vector3D p) {
-    Vector3D up(0.0f, 1.0f, 0.0f);
-    Vector3D d = direction.getUnitVector();
-    Vector3D axis = Vector3D::getCrossProduct2(&d, &up);
-    float angle = d.getAngleBetween(&up);
-    if (axis.isEmpty() || angle == ANGLE_UNDEFINED) {
-        // Along y already (or straight down): no axis to turn about.
-        return d.y < 0.0f ? p.rotateAroundXAxis(3.141592653589793) : p;
-    }
-    return p.rotateAroundVector(angle, &axis);
-}
-
 void Leaf::collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition) {
     if (mesh == nullptr) {
         return;
     }
     Vector3D offset = position.subtract(&treePosition);
+    UpTurn turn(direction);
     for (Polygon3D* source : mesh->polygons) {
         Polygon3D* polygon = new Polygon3D(this);
         for (Vertex* vertex : *source->getVertices()) {
-            Vector3D p = turn(vertex->getPosition());
+            Vector3D p = turn.apply(vertex->getPosition());
             p = p.add(&offset);
-            Vector3D n = turn(vertex->getNormal());
+            Vector3D n = turn.apply(vertex->getNormal());
             if (vertex->hasTextureCoord()) {
                 polygon->addVertex(new Vertex(p, n, vertex->getTextureCoord()));
             } else {
@@ -47,25 +36,13 @@ void Leaf::collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition) {
     }
 }
 
+// Nothing draws the parts one by one (the tree bakes them): a plain
+// immediate-mode copy of the placed mesh is enough.
 void Leaf::draw() {
-    if (mesh == nullptr) {
-        return;
+    std::vector<Polygon3D*> placed;
+    collectPolys(&placed, Vector3D(0.0f, 0.0f, 0.0f));
+    for (Polygon3D* polygon : placed) {
+        polygon->draw();
+        delete polygon;
     }
-    glPushMatrix();
-    glTranslatef(position.x, position.y, position.z);
-    glBegin(GL_TRIANGLES);
-    for (Polygon3D* source : mesh->polygons) {
-        for (Vertex* vertex : *source->getVertices()) {
-            Vector3D p = turn(vertex->getPosition());
-            Vector3D n = turn(vertex->getNormal());
-            if (vertex->hasTextureCoord()) {
-                Vector3D t = vertex->getTextureCoord();
-                glTexCoord2f(t.x, t.y);
-            }
-            glNormal3f(n.x, n.y, n.z);
-            glVertex3f(p.x, p.y, p.z);
-        }
-    }
-    glEnd();
-    glPopMatrix();
 }

@@ -25,8 +25,6 @@ public:
     void collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition);
 
 private:
-    Vector3D turn(Vector3D p);
-
     Vector3D direction;
     Mesh* mesh;
 };
