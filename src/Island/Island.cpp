@@ -43,17 +43,6 @@ const float ITEM_REACH = 5.0f;
 
 static float distance(Vector3D a, Vector3D* b) { return a.subtract(b).getLength(); }
 
-// The boss's body reddens with every hit it survives; spirits whose figure
-// has no body colour yet stay as they are.
-template <class Spirit>
-static auto redden(Spirit* spirit, float amount, int) -> decltype(spirit->getBodyColor(), void()) {
-    PolygonColor color = spirit->getBodyColor();
-    color.setRed(color.getRed() + amount);
-    spirit->setBodyColor(color);
-}
-template <class Spirit>
-static void redden(Spirit*, float, long) {}
-
 Island::Island(TexturesMeshes* texMesh, std::vector<HoldableItem*>& items, int index, IslandPortal** portals,
                Sounds* sounds)
     : sounds(sounds), shop(nullptr), shopBuilding(nullptr), index(index), mapSize(0), nature(nullptr),
@@ -239,7 +228,9 @@ bool Island::checkIfMissileHitsEnemys(Missile* missile, std::vector<Particle*>& 
         }
         if (spirit->getIsBoss() && spirit->incrementTimesHit() <= BOSS_HITS_SURVIVED) {
             sounds->playHitBoss(1);
-            redden(spirit, BOSS_REDDENING, 0);
+            PolygonColor color = spirit->getBodyColor();
+            color.setRed(color.getRed() + BOSS_REDDENING);
+            spirit->setBodyColor(color);
             return true;
         }
         Vector3D p = spirit->getPosition();

@@ -198,7 +198,10 @@ void ForestSpirit::strafeLeftRight(float d) {
 void ForestSpirit::tiltUpDown(float d) {
     Vector3D v = getViewDirection();
     Vector3D h = flatView();
-    Vector3D axis = h.rotateAroundVector(M_PI / 2.0, &up);
+    // About the level side axis: turned about the figure's own (tilted) up,
+    // the axis leaves the level plane and every pitch step also turns the
+    // figure sideways. From a level view the two agree.
+    Vector3D axis = h.rotateAroundYAxis(M_PI / 2.0);
     float a = v.getAngleBetween(&h);
     // A level view can round to no angle at all: it is a pitch of 0.
     if (a == ANGLE_UNDEFINED) {
