@@ -122,7 +122,9 @@ public:
     Controller& c;
     HeadsUpDisplay& hud;
 
-    HudScene() : c(build(folder)), hud(c.headsUpDisplay) {
+    // No ground anywhere: the display reads only the terrain's size, and
+    // islands without ground are quick to build.
+    HudScene() : folder([](int, int, int) -> uint8_t { return 0; }), c(build(folder)), hud(c.headsUpDisplay) {
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         gluPerspective(45.0, 4.0 / 3.0, 0.1, 1000.0);
