@@ -885,8 +885,10 @@ void Controller::renderWorld() {
     SDL_GL_SwapBuffers();
 }
 
-// The pass's last step: exactly one 2D overlay.
+// The pass's last step: exactly one 2D overlay. The menu draws from an
+// identity view; the frame's own view is kept for whoever reads it after.
 void Controller::drawOverlay() {
+    glPushMatrix();
     if (inMainMenu) {
         mainMenu.draw();
     } else if (introScreen) {
@@ -896,6 +898,7 @@ void Controller::drawOverlay() {
     } else {
         drawHeadsUpDisplay();
     }
+    glPopMatrix();
 }
 
 void Controller::drawPortals() {
