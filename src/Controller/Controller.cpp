@@ -489,6 +489,9 @@ EnemyForestSpirit* Controller::getCollidingForestSpirit(Vector3D* position, floa
     return islands[currentIsland]->doesSphereCollideWithForrestSpirit(position, radius);
 }
 
+// Minimal for now: the gates take no one until the island switching comes.
+bool Controller::checkAndProcessCollidingIslandPortal(Vector3D*, float) { return false; }
+
 Object* Controller::getCollidingObject(Vector3D* position, float radius) {
     Object* alpha = alphaPortal;
     Object* beta = betaPortal;
@@ -692,6 +695,8 @@ void Controller::setCurrentIsland(int islandIndex) {
         delete missile;
     }
     missiles.clear();
+    // The hero may still hold one of them.
+    hero.clearMissileInHand();
     for (Particle* particle : particles) {
         delete particle;
     }
@@ -734,6 +739,7 @@ void Controller::renderWorld() {
     }
     resetLights();
     islands[currentIsland]->drawHeightMap(this);
+    hero.draw();
     SDL_GL_SwapBuffers();
 }
 

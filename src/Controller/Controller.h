@@ -140,6 +140,9 @@ public:
     // The hero first, then the island's objects.
     Object* doesSphereCollideWithObject(Vector3D* position, float radius);
     EnemyForestSpirit* getCollidingForestSpirit(Vector3D* position, float radius);
+    // True when an enabled gate touched the sphere and the hero was moved
+    // to its partner.
+    bool checkAndProcessCollidingIslandPortal(Vector3D* position, float radius);
     Object* getCollidingObject(Vector3D* position, float radius);
 
     // Missiles, particles and local portals.

@@ -401,8 +401,10 @@ TEST_F(ControllerTest, TheWorldFreezesUnderTheMenuOnlyAfterAGameHasStarted) {
     EXPECT_TRUE(vectorNear(c.skyBox.getPosition(), Vector3D(4, 5, 6))) << "runs at a shop and in a cut scene";
 
     c.camera.setCameraMode(CAMERA_THIRD_PERSON);
+    // Centred before the hero takes its step of the frame.
+    Vector3D heroBefore = c.hero.getPosition();
     c.updateWorld();
-    EXPECT_TRUE(vectorNear(c.skyBox.getPosition(), c.hero.getPosition())) << "on the hero when locked";
+    EXPECT_TRUE(vectorNear(c.skyBox.getPosition(), heroBefore)) << "on the hero when locked";
 }
 
 TEST_F(ControllerTest, ACutSceneThatIsDoneHandsTheCameraToTheHeroTheSameFrame) {
