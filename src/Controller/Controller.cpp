@@ -719,9 +719,9 @@ void Controller::addItemToInventory(HoldableItem* item) {
 
 // ---- the picture
 
-// Minimal for now: the terrain under the camera and the light. Portals, sky,
-// figures, objects, particles, shadows, screens and overlays join the pass
-// as they are built.
+// Minimal for now: the terrain, the hero and the island's objects under the
+// camera and the light. Portals, sky, missiles, particles, shadows, screens
+// and overlays join the pass as they are built.
 void Controller::renderWorld() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
@@ -740,6 +740,7 @@ void Controller::renderWorld() {
     resetLights();
     islands[currentIsland]->drawHeightMap(this);
     hero.draw();
+    islands[currentIsland]->draw(this);
     SDL_GL_SwapBuffers();
 }
 

@@ -31,6 +31,10 @@ int HoldableItem::getValue() { return price; }
 
 bool HoldableItem::getIsMoney() { return isMoney; }
 
+bool HoldableItem::isEquippable() { return equippable; }
+
+bool HoldableItem::isConsumable() { return consumable; }
+
 void HoldableItem::setEnabledDrawing(bool enabled) {
     if (object) {
         object->setEnabledDrawing(enabled);

@@ -37,6 +37,8 @@ public:
     void setPrice(int price);
     int getValue();
     bool getIsMoney();
+    bool isEquippable();
+    bool isConsumable();
     void setEnabledDrawing(bool enabled);
 
 protected:

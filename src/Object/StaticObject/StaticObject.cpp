@@ -9,13 +9,22 @@ StaticObject::StaticObject() : enabledDrawing(true), rotationAngleDegrees(0.0f) 
 
 StaticObject::~StaticObject() {}
 
-void StaticObject::draw() {
+// Hiding works through the meshes' own flags, not through enabledDrawing.
+void StaticObject::draw() { drawMeshes(false); }
+
+void StaticObject::drawInInventory() { drawMeshes(true); }
+
+void StaticObject::drawMeshes(bool inInventory) {
     glPushMatrix();
     glTranslatef(position.x, position.y, position.z);
     glRotatef(rotationAngleDegrees, 0.0f, 1.0f, 0.0f);
     for (size_t i = 0; i < meshes.size(); i++) {
         assert(meshes.at(i));
-        meshes.at(i)->draw();
+        if (inInventory) {
+            meshes.at(i)->drawForInventory();
+        } else {
+            meshes.at(i)->draw();
+        }
     }
     glPopMatrix();
 }
@@ -26,7 +35,6 @@ void StaticObject::setRotationAngleDegrees(float degrees) { rotationAngleDegrees
 
 float StaticObject::getRotationAngleDegrees() const { return rotationAngleDegrees; }
 
-// Meshes are shared: this hides or shows every object drawn with them.
 void StaticObject::setEnabledDrawing(bool enabled) {
     enabledDrawing = enabled;
     for (Mesh* mesh : meshes) {
@@ -35,3 +43,5 @@ void StaticObject::setEnabledDrawing(bool enabled) {
 }
 
 bool StaticObject::isEnabledDrawing() { return enabledDrawing; }
+
+bool StaticObject::isHeightMap() { return false; }

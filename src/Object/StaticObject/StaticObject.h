@@ -7,8 +7,9 @@
 
 class Mesh;
 
-// A placed thing drawn from a list of borrowed meshes, turned about y.
-// Minimal for now: the shop building and the castle come with the levels.
+// A placed thing drawn from a list of meshes borrowed from the asset
+// registry, turned about the y axis. Creators set position, radii, rotation
+// and meshes after construction. The collision tests are Object's.
 class StaticObject : public Object {
 public:
     bool enabledDrawing;
@@ -16,14 +17,24 @@ public:
     float rotationAngleDegrees;
 
     StaticObject();
+    // Frees the list, never the meshes.
     virtual ~StaticObject();
 
     void draw() override;
+    // For the inventory and shop carousels: draws every mesh even while its
+    // drawing is switched off.
+    void drawInInventory();
     void addMesh(Mesh* mesh);
     void setRotationAngleDegrees(float degrees);
     float getRotationAngleDegrees() const;
+    // Forwarded to the meshes, which are shared: switching one object off
+    // hides every object in the world drawn with the same meshes.
     void setEnabledDrawing(bool enabled);
     bool isEnabledDrawing();
+    bool isHeightMap();
+
+private:
+    void drawMeshes(bool inInventory);
 };
 
 #endif

@@ -1,0 +1,5 @@
+#include "Object/StaticObject/CastleStaticObject/CastleStaticObject.h"
+
+CastleStaticObject::CastleStaticObject() {}
+
+CastleStaticObject::~CastleStaticObject() {}
