@@ -1,12 +1,15 @@
 #include "Object/Missile/Missile.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "Controller/Controller.h"
+#include "Object/Portal/Portal.h"
 #include "OpenGL/OpenGL.h"
 #include "Texture/Texture.h"
 
 const float MISSILE_RADIUS = 0.5f;
+const float MISSILE_EXIT_MARGIN = 0.1f;
 
 Missile::Missile() : launched(false), texture(nullptr), spin(0.0f) {}
 
@@ -69,14 +72,33 @@ bool Missile::isOffBoard() { return position.getLength() >= 1000.0f; }
 bool Missile::isHeightMap() { return false; }
 
 void Missile::applyPortalCollisions(Controller* controller) {
+    // A ball covers its speed in a frame: a smaller probe would let it
+    // cross the opening between two frames and strike the ground behind.
+    float reach = std::max(MISSILE_RADIUS, velocity.getLength());
     Portal* in = nullptr;
     Portal* out = nullptr;
-    controller->getCollidingPortal(&position, MISSILE_RADIUS, in, out);
+    controller->getCollidingPortal(&position, reach, in, out);
     if (in == nullptr || out == nullptr) {
+        return;
+    }
+    // Only what flies into the opening goes through.
+    Vector3D entryNormal = in->getNormal();
+    if (Vector3D::getDotProduct(&velocity, &entryNormal) >= 0.0f) {
         return;
     }
     movePositionThroughPortal(in, out);
 }
 
-// Minimal for now: the pair's passage comes with the local portals.
-void Missile::movePositionThroughPortal(Portal*, Portal*) {}
+void Missile::movePositionThroughPortal(Portal* in, Portal* out) {
+    velocity = in->carryDirection(out, velocity);
+    spinAxis = in->carryDirection(out, spinAxis);
+    Vector3D exitNormal = out->getNormal().getUnitVector();
+    Vector3D clear = exitNormal.multiply(MISSILE_RADIUS + MISSILE_EXIT_MARGIN);
+    Vector3D exitPosition = out->getPosition();
+    position = exitPosition.add(&clear);
+    // One step on, so that the step just flown starts in front of the exit
+    // and does not strike the ground the exit lies on.
+    if (Vector3D::getDotProduct(&velocity, &exitNormal) > 0.0f) {
+        position = position.add(&velocity);
+    }
+}

@@ -8,6 +8,7 @@
 #include "Object/HeightMap/HeightMap.h"
 #include "Object/Missile/FireBallMissile/FireBallMissile.h"
 #include "Object/Missile/PortalMissile/PortalMissile.h"
+#include "Object/Portal/Portal.h"
 #include "Object/StaticObject/StaticObject.h"
 
 namespace {
@@ -304,18 +305,76 @@ void ForestSpirit::resetPosition() {
 
 // ---- local portals
 
-void ForestSpirit::applyLocalPortalCollisions(Controller* controller) {
+void ForestSpirit::applyLocalPortalCollisions(Controller* controller) { passThroughLocalPortals(controller); }
+
+bool ForestSpirit::passThroughLocalPortals(Controller* controller) {
     Portal* in = nullptr;
     Portal* out = nullptr;
     controller->getCollidingPortal(&position, SPIRIT_BODY_RADIUS, in, out);
     if (in == nullptr || out == nullptr) {
-        return;
+        return false;
     }
     movePositionThroughPortal(in, out);
+    // The caller undoes the frame's move if the figure lands at once, which
+    // would put it back in front of the entry: arrive clear of the ground.
+    HeightMap* ground = controller->getCurrentHeightMap();
+    float groundHeight = ground->getHeight(position.x, position.z);
+    float lowest = groundHeight + SPIRIT_LANDING_RADIUS + PASSAGE_GROUND_CLEARANCE;
+    if (groundHeight != UNDEFINED_HEIGHT && position.y < lowest) {
+        moveBy(Vector3D(0.0f, lowest - position.y, 0.0f));
+    }
+    return true;
 }
 
-// Minimal for now: the pair's passage comes with the local portals.
-void ForestSpirit::movePositionThroughPortal(Portal*, Portal*) {}
+// The heading a level figure takes for a view: the level part of the view,
+// or, looking straight up or down, the direction the top of the view
+// pointed (away from it when looking up). Empty only when both are vertical.
+static Vector3D levelHeading(Vector3D view, Vector3D up) {
+    view.setLength(1.0);
+    up.setLength(1.0);
+    Vector3D heading(view.x - view.y * up.x, 0.0f, view.z - view.y * up.z);
+    return heading.getLength() < 1e-4f ? Vector3D() : heading;
+}
+
+void ForestSpirit::movePositionThroughPortal(Portal* in, Portal* out) {
+    // The turn the view through the pair shows, so that the figure arrives
+    // where the player saw; the figure stays upright and only its heading
+    // follows.
+    Vector3D view = getViewDirection();
+    Vector3D exitNormal = out->getNormal().getUnitVector();
+    Vector3D heading = levelHeading(in->carryDirection(out, view), in->carryDirection(out, up));
+    if (heading.isEmpty()) {
+        heading.setCoords(exitNormal.x, 0.0f, exitNormal.z);
+    }
+    if (heading.getLength() < 1e-4f) {
+        heading = out->getLeftHandVector();
+    }
+    Vector3D level(view.x, 0.0f, view.z);
+    if (level.getLength() < 1e-4f) {
+        // A figure looking straight up or down takes the heading level.
+        heading.setLength(view.getLength());
+        view = heading;
+    } else {
+        double turn = std::atan2(heading.z, heading.x) - std::atan2(level.z, level.x);
+        view = view.rotateAroundYAxis(turn);
+        up = up.rotateAroundYAxis(turn);
+        groundForward = groundForward.rotateAroundYAxis(turn);
+    }
+
+    // Out along the exit's normal, just clear of its entry test, and never
+    // drifting back into it.
+    velocity = in->carryDirection(out, velocity);
+    float outward = Vector3D::getDotProduct(&velocity, &exitNormal);
+    if (outward < PASSAGE_EXIT_SPEED) {
+        Vector3D push = exitNormal.multiply(PASSAGE_EXIT_SPEED - outward);
+        velocity = velocity.add(&push);
+    }
+    Vector3D clear = exitNormal.multiply(SPIRIT_BODY_RADIUS + PASSAGE_EXIT_MARGIN);
+    Vector3D exitPosition = out->getPosition();
+    position = exitPosition.add(&clear);
+    center = position.add(&view);
+    heightMap = nullptr;
+}
 
 // ---- limbs and throwing
 

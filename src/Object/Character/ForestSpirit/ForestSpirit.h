@@ -33,6 +33,11 @@ const float SPIRIT_MAX_FORWARD_RISE = 0.8f;
 const float SPIRIT_MAX_SIDEWAYS_RISE = 0.02f;
 const float SPIRIT_HIGHEST_PITCH = 0.9f;
 const float SPIRIT_LOWEST_PITCH = -0.45f;
+// A figure leaves a local portal this far beyond its body radius, at least
+// this fast outwards, and clear of the ground by this much.
+const float PASSAGE_EXIT_MARGIN = 0.35f;
+const float PASSAGE_EXIT_SPEED = 0.4f;
+const float PASSAGE_GROUND_CLEARANCE = 0.05f;
 
 // The spirit figure of the hero and of the enemy and allied spirits: its
 // body, walking and falling over a height map, limb animation and throwing.
@@ -116,6 +121,8 @@ protected:
     };
     Snapshot takeSnapshot();
     void restoreSnapshot(const Snapshot& snapshot);
+    // The passage itself; true when the figure went through.
+    bool passThroughLocalPortals(Controller* controller);
     // Moves the position and the look-at point together.
     void moveBy(Vector3D step);
     // The view flattened onto the ground plane, not rescaled.

@@ -164,7 +164,11 @@ void Hero::applyGravity(Controller* controller) {
     }
 }
 
-void Hero::applyLocalPortalCollisions(Controller* controller) { ForestSpirit::applyLocalPortalCollisions(controller); }
+void Hero::applyLocalPortalCollisions(Controller* controller) {
+    if (passThroughLocalPortals(controller) && sounds) {
+        sounds->playEnterPortal(1);
+    }
+}
 
 // ---- controls
 
