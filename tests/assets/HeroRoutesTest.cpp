@@ -412,11 +412,11 @@ struct Goal {
 std::vector<Goal> goalsOf(int island) {
     std::vector<Goal> goals;
     for (int g = 0; g < 24; ++g) {
-        if (gateSites[g].island != island) continue;
-        Ground a = gateSites[g].arrival();
+        if (gateSites()[g].island != island) continue;
+        Ground a = gateSites()[g].arrival();
         goals.push_back({"gate " + std::to_string(g), Vector3D((float)a.x, 0, (float)a.z), 1.5f, false});
     }
-    for (const QuestSite& q : questSites)
+    for (const QuestSite& q : questSites())
         if (q.island == island) goals.push_back({"quest point", Vector3D((float)q.x, (float)q.y, (float)q.z), 8.0f, true});
     struct Place {
         int island;
