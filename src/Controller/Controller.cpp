@@ -956,8 +956,10 @@ void Controller::renderWorld() {
     SDL_GL_SwapBuffers();
 }
 
-// The pass's last step: exactly one 2D overlay.
+// The pass's last step: exactly one 2D overlay. The menu draws from an
+// identity view; the frame's own view is kept for whoever reads it after.
 void Controller::drawOverlay() {
+    glPushMatrix();
     if (inMainMenu) {
         mainMenu.draw();
     } else if (introScreen) {
@@ -1159,6 +1161,7 @@ void Controller::drawHeadsUpDisplay() {
     if (questPicture) {
         QuestPoint::drawStoryPicture(questPicture.get());
     }
+    glPopMatrix();
 }
 
 void Controller::resetLights() {

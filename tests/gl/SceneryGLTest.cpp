@@ -12,6 +12,9 @@
 #include "Billboard/Billboard.h"
 #include "Camera/Camera.h"
 #include "Object/Character/ForestSpirit/Hero/Hero.h"
+#include "Mesh/Mesh.h"
+#include "ObjLoader/objLoader.h"
+#include "Object/StaticObject/StaticObject.h"
 #include "Object/Volcano/Volcano.h"
 #include "OpenGL/OpenGL.h"
 #include "Particle/DissolveParticle/DissolveParticle.h"
@@ -291,6 +294,70 @@ TEST_F(SceneryInWindow, ParticleFacesTheViewerWhileItHasSize) {
         EXPECT_NEAR((left + right + 1) / 2.0, centreX, 1.5);
         EXPECT_NEAR((bottom + top + 1) / 2.0, centreY, 1.5);
     }
+}
+
+// Two buildings sharing one mesh, an arm from x = 1 to 3 lying flat, seen
+// from straight above at 40 pixels a unit: the second is turned a quarter
+// about y. Hiding one hides both, but the inventory still draws them.
+TEST_F(SceneryInWindow, StaticObjectsDrawTurnedAndHideTogether) {
+    TempFolder folder;
+    folder.writeText("arm.obj",
+                     "v 1 0 -0.5\nv 1 0 0.5\nv 3 0 0.5\nv 3 0 -0.5\nvn 0 1 0\n"
+                     "f 1//1 2//1 3//1\nf 1//1 3//1 4//1\n");
+    WorkingDirectory inFolder(folder.path());
+    Mesh* arm = objLoader::loadObj("arm.obj");
+    PolygonColor red;
+    red.setGreen(0);
+    red.setBlue(0);
+    arm->setColor(red);
+    StaticObject house, turned;
+    house.addMesh(arm);
+    house.setPosition(Vector3D(-5, 0, 0));
+    turned.addMesh(arm);
+    turned.setPosition(Vector3D(5, 0, 0));
+    turned.setRotationAngleDegrees(90);
+
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-10, 10, -7.5, 7.5, 1, 100);
+    glMatrixMode(GL_MODELVIEW);
+    look(Vector3D(0, 50, 0), Vector3D(0, 0, 0), Vector3D(0, 0, -1));
+    const GLfloat full[] = {1, 1, 1, 1};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, full);
+    glEnable(GL_COLOR_MATERIAL);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    // World (x, z) to window pixels.
+    auto at = [](float x, float z) { return std::pair<int, int>(400 + (int)(x * 40), 300 - (int)(z * 40)); };
+    auto colour = [&](const Frame& frame, float x, float z) {
+        std::pair<int, int> p = at(x, z);
+        return frame.at(p.first, p.second);
+    };
+
+    clear();
+    house.draw();
+    turned.draw();
+    Frame both(window);
+    const Rgb black{0, 0, 0}, shown{255, 0, 0};
+    EXPECT_EQ(colour(both, -3, 0), shown) << "the house's arm, along +x";
+    EXPECT_EQ(colour(both, -7, 0), black);
+    // A quarter turn about y takes +x to -z.
+    EXPECT_EQ(colour(both, 5, -2), shown) << "the turned arm points north";
+    EXPECT_EQ(colour(both, 7, 0), black) << "not where it lay unturned";
+    EXPECT_EQ(colour(both, 5, 2), black);
+
+    house.setEnabledDrawing(false);
+    clear();
+    house.draw();
+    turned.draw();
+    Frame hidden(window);
+    EXPECT_EQ(colour(hidden, -3, 0), black);
+    EXPECT_EQ(colour(hidden, 5, -2), black) << "the shared mesh is off for both";
+
+    turned.drawInInventory();
+    Frame inventory(window);
+    EXPECT_EQ(colour(inventory, 5, -2), shown);
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+    objLoader::deleteMesh(arm);
 }
 
 // Crossing-number test in the x-z plane.

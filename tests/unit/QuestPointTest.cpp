@@ -78,4 +78,10 @@ TEST(QuestPointDeathTest, OnlySixStoriesExist) {
     EXPECT_DEATH(QuestPoint(Vector3D(0, 0, 0), fakeMesh(), -1), "false");
 }
 
+// Drawing runs outside any window here: only the assertion matters.
+TEST(QuestPointDeathTest, AnIconNeedsItsMesh) {
+    QuestPoint point(Vector3D(0, 0, 0), nullptr, LADY_OF_THE_LAKE_QUEST);
+    EXPECT_DEATH(point.drawIcon(), "mesh");
+}
+
 }  // namespace

@@ -144,4 +144,14 @@ TEST(Wall, LeavesItsTriangleToItsOwner) {
     delete triangle;
 }
 
+// Drawing runs outside any window here: only the assertion matters.
+TEST(StaticObjectDeathTest, ANullMeshEndsTheProgramWhenDrawn) {
+    Mesh mesh;
+    StaticObject thing;
+    thing.addMesh(&mesh);
+    thing.addMesh(nullptr);
+    EXPECT_DEATH(thing.draw(), "meshes.at\\(i\\)");
+    EXPECT_DEATH(thing.drawInInventory(), "meshes.at\\(i\\)");
+}
+
 }  // namespace
