@@ -69,6 +69,16 @@ protected:
         return target.checkIfMissileHitsEnemys(&missile, controller->particles, controller->allHoldableItems);
     }
 
+    // The shop, its small model and its building, as the island would free
+    // them; the building stays in the island's list for the caller.
+    static void removeShop(Island& island) {
+        delete island.shop->itemCollection.displayObject;
+        delete island.shop;
+        delete island.shopBuilding;
+        island.shop = nullptr;
+        island.shopBuilding = nullptr;
+    }
+
     static int countWithMesh(const std::vector<StaticObject*>& objects, Mesh* first) {
         int n = 0;
         for (StaticObject* object : objects)
@@ -336,10 +346,7 @@ TEST_F(IslandTest, TheShopIsNearWithinTen) {
     hero.setPosition(Vector3D(6.0f, 1.0f, 8.01f));
     EXPECT_FALSE(two.isNearShop(&hero));
     EXPECT_TRUE(island(0).isNearShop(&hero) == false);
-    delete two.shop;
-    delete two.shopBuilding;
-    two.shop = nullptr;
-    two.shopBuilding = nullptr;
+    removeShop(two);
     two.buildings.clear();
 }
 
@@ -488,13 +495,12 @@ TEST_F(IslandTest, FactoriesGiveTheirRadiiAndPrices) {
 
     // Put island 2 back as its level left it.
     two.islandHoldableItems.clear();
-    for (StaticObject* building : two.buildings) delete building;
+    for (StaticObject* building : two.buildings)
+        if (building != two.shopBuilding) delete building;
+    removeShop(two);
     for (Object* object : two.otherStaticObjectsNoBuildings) delete object;
     two.buildings.clear();
     two.otherStaticObjectsNoBuildings.clear();
-    delete two.shop;
-    two.shop = nullptr;
-    two.shopBuilding = nullptr;
 }
 
 // One call makes one panel of two triangles, reaching `height` above both
@@ -572,6 +578,29 @@ TEST_F(IslandTest, GoldComesFromTheMoneyOverlay) {
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
         EXPECT_TRUE(two.islandHoldableItems.empty());
     }
+}
+
+}  // namespace
+
+namespace {
+
+// An island frees all it made: its terrain and plants, buildings, props,
+// shop (with the goods its carousel holds), walls, water, volcanoes, quest
+// points and spirits. The gates stay with the controller and the items on
+// the ground with the world item list.
+TEST_F(IslandTest, AnIslandFreesWhatItMade) {
+    for (int index : {0, 7, 9, 12}) {
+        std::vector<HoldableItem*> items;
+        Island* island = new Island(&meshes(), items, index, controller->islandPortals, &controller->sounds);
+        island->createBoss();
+        island->addKingRecieveRingQuestItem();
+        std::vector<HoldableItem*> lying = island->islandHoldableItems;
+        size_t goods = island->shop ? island->shop->itemCollection.holdableItems.size() : 0;
+        EXPECT_EQ(items.size(), lying.size() + goods);
+        delete island;
+        for (HoldableItem* item : lying) delete item;
+    }
+    for (int g = 0; g < ISLAND_PORTAL_COUNT; g++) EXPECT_NE(controller->islandPortals[g]->getMeshes(), nullptr);
 }
 
 }  // namespace
