@@ -23,7 +23,7 @@
 // The golden pictures (tests/golden/*.bmp, 200 x 150, box-filtered from the
 // 800 x 600 frame) change only on purpose. After a change to what these
 // frames should show, look at the new pictures and rewrite them with:
-//     TAVIR_UPDATE_GOLDEN=1 ctest --test-dir build -R Golden
+//     TAVIR_UPDATE_GOLDEN=1 ctest --test-dir build -R FramePass
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "Object/Portal/Portal.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 
@@ -245,9 +246,17 @@ void Portal::drawDouble(Controller* controller, Portal* other) {
     glClear(GL_STENCIL_BUFFER_BIT);
     glStencilFunc(GL_ALWAYS, 1, 1);
     glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
+    setPlaneVectorLength(size);
+    // Nothing outside the opening passes the stencil: the rasteriser need
+    // not visit it at all. The picture is the same.
+    GLint box[4];
+    bool clipped = getScreenBox(box);
+    if (clipped) {
+        glScissor(box[0], box[1], box[2], box[3]);
+        glEnable(GL_SCISSOR_TEST);
+    }
     glPushMatrix();
     glTranslatef(position.x, position.y, position.z);
-    setPlaneVectorLength(size);
     drawDisc();
     glPopMatrix();
     glDepthMask(GL_TRUE);
@@ -261,8 +270,47 @@ void Portal::drawDouble(Controller* controller, Portal* other) {
     frustum.setView(newEye, newCentre, newUp);
     controller->renderWorldForLocalPortal(newEye, newCentre, newUp, -1, &frustum);
 
+    if (clipped) {
+        glDisable(GL_SCISSOR_TEST);
+    }
     glDisable(GL_STENCIL_TEST);
     glClear(GL_STENCIL_BUFFER_BIT);
+}
+
+bool Portal::getScreenBox(GLint* box) {
+    GLdouble model[16], projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    double low[2] = {1e30, 1e30}, high[2] = {-1e30, -1e30};
+    for (int i = 0; i < RIM_POINTS; i++) {
+        Vector3D rim = getRimPoint(i);
+        double p[4] = {position.x + rim.x, position.y + rim.y, position.z + rim.z, 1.0}, eye[4], clip[4];
+        for (int r = 0; r < 4; r++) eye[r] = model[r] * p[0] + model[4 + r] * p[1] + model[8 + r] * p[2] + model[12 + r];
+        for (int r = 0; r < 4; r++) {
+            clip[r] = projection[r] * eye[0] + projection[4 + r] * eye[1] + projection[8 + r] * eye[2] +
+                      projection[12 + r] * eye[3];
+        }
+        // A rim point at or behind the eye: its projection says nothing.
+        if (!(clip[3] > 1e-6)) {
+            return false;
+        }
+        for (int k = 0; k < 2; k++) {
+            double window = viewport[k] + (clip[k] / clip[3] + 1.0) * 0.5 * viewport[2 + k];
+            low[k] = std::min(low[k], window);
+            high[k] = std::max(high[k], window);
+        }
+    }
+    // Two pixels of margin for the rasteriser's rounding; an opening off
+    // the screen leaves an empty box.
+    for (int k = 0; k < 2; k++) {
+        double from = std::max(low[k] - 2.0, (double)viewport[k]);
+        double to = std::min(high[k] + 3.0, (double)(viewport[k] + viewport[2 + k]));
+        box[k] = (GLint)std::floor(from);
+        box[2 + k] = std::max(0, (GLint)std::ceil(to) - box[k]);
+    }
+    return true;
 }
 
 float Portal::getCoverAlpha(float distance) {

@@ -96,6 +96,9 @@ private:
     // Point i of the 20-point rim relative to the position.
     Vector3D getRimPoint(int i);
     void drawDisc();
+    // The window rectangle (x, y, width, height) the opening covers under
+    // the current matrices; false when part of it lies behind the eye.
+    bool getScreenBox(int* box);
     // Columns: unit normal, left-hand vector, and the left-hand vector
     // turned a quarter about the normal; as seen from the front, or
     // turned half round for the far side of a pair.

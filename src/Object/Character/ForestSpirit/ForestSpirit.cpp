@@ -361,13 +361,23 @@ void ForestSpirit::movePositionThroughPortal(Portal* in, Portal* out) {
         groundForward = groundForward.rotateAroundYAxis(turn);
     }
 
-    // Out along the exit's normal, just clear of its entry test, and never
-    // drifting back into it.
+    // Out along the exit's normal, just clear of its entry test, and on
+    // along the heading: a figure that walked in has no speed of its own and
+    // would otherwise drop straight back into a floor exit, for ever.
     velocity = in->carryDirection(out, velocity);
     float outward = Vector3D::getDotProduct(&velocity, &exitNormal);
     if (outward < PASSAGE_EXIT_SPEED) {
         Vector3D push = exitNormal.multiply(PASSAGE_EXIT_SPEED - outward);
         velocity = velocity.add(&push);
+    }
+    Vector3D ahead(view.x, 0.0f, view.z);
+    if (ahead.getLength() > 1e-4f) {
+        ahead.setLength(1.0);
+        float along = Vector3D::getDotProduct(&velocity, &ahead);
+        if (along < PASSAGE_STEP_SPEED) {
+            Vector3D step = ahead.multiply(PASSAGE_STEP_SPEED - along);
+            velocity = velocity.add(&step);
+        }
     }
     Vector3D clear = exitNormal.multiply(SPIRIT_BODY_RADIUS + PASSAGE_EXIT_MARGIN);
     Vector3D exitPosition = out->getPosition();

@@ -34,9 +34,10 @@ const float SPIRIT_MAX_SIDEWAYS_RISE = 0.02f;
 const float SPIRIT_HIGHEST_PITCH = 0.9f;
 const float SPIRIT_LOWEST_PITCH = -0.45f;
 // A figure leaves a local portal this far beyond its body radius, at least
-// this fast outwards, and clear of the ground by this much.
+// this fast outwards and ahead, and clear of the ground by this much.
 const float PASSAGE_EXIT_MARGIN = 0.35f;
 const float PASSAGE_EXIT_SPEED = 0.4f;
+const float PASSAGE_STEP_SPEED = 0.25f;
 const float PASSAGE_GROUND_CLEARANCE = 0.05f;
 
 // The spirit figure of the hero and of the enemy and allied spirits: its
