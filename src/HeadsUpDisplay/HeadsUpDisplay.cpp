@@ -512,6 +512,6 @@ void HeadsUpDisplay::drawItemProximitySignal(HoldableItem* item, Camera* camera)
     position = position.add(&below);
     position = position.add(&beside);
     glEnable(GL_DEPTH_TEST);
-    (void)item;
+    item->drawAtPosition(&position);
     glDisable(GL_DEPTH_TEST);
 }

@@ -122,7 +122,9 @@ public:
     Controller& c;
     HeadsUpDisplay& hud;
 
-    HudScene() : c(build(folder)), hud(c.headsUpDisplay) {
+    // No ground anywhere: the display reads only the terrain's size, and
+    // islands without ground are quick to build.
+    HudScene() : folder([](int, int, int) -> uint8_t { return 0; }), c(build(folder)), hud(c.headsUpDisplay) {
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         gluPerspective(45.0, 4.0 / 3.0, 0.1, 1000.0);
@@ -402,18 +404,40 @@ TEST(HeadsUpDisplayInWindow, FullScreenPicturesReplaceTheStandardSetInTheirOrder
     }
 }
 
-// While an item is within reach its frame shows, over any picture.
-TEST(HeadsUpDisplayInWindow, TheItemFrameShowsOnlyWithAnItemNear) {
+// While an item is within reach its frame shows, over any picture, and
+// the item itself stands low on the right of the view, also with the
+// compass switched off.
+TEST(HeadsUpDisplayInWindow, AnItemNearShowsItsFrameAndItself) {
     HudScene scene;
     ASSERT_TRUE(scene.window.isOpen()) << scene.window.getError();
     HoldableItem* item = scene.c.allHoldableItems.empty() ? nullptr : scene.c.allHoldableItems.front();
     ASSERT_NE(item, nullptr);
+    // Pixels unlike the plain world map in a region of the screen.
+    auto drawnOver = [&](int left, int top, int width, int height) {
+        int count = 0;
+        for (int y = top; y < top + height; y++) {
+            for (int x = left; x < left + width; x++) {
+                if (!near(scene.at(x, y), MAIN_MAP, 20)) count++;
+            }
+        }
+        return count;
+    };
+    // The compass stands in the upper left, the item in the lower right
+    // quarter; the item frame's picture covers only the upper right one.
+    const int compass[] = {5, 0, 215, 170}, signal[] = {400, 300, 400, 300};
 
+    scene.hud.showMainMap = true;
     scene.draw(0, nullptr);
-    EXPECT_TRUE(near(scene.at(600, 150), BLACK)) << scene.at(600, 150);
+    EXPECT_TRUE(near(scene.at(600, 150), MAIN_MAP)) << scene.at(600, 150);
+    EXPECT_EQ(drawnOver(signal[0], signal[1], signal[2], signal[3]), 0);
+    EXPECT_GT(drawnOver(compass[0], compass[1], compass[2], compass[3]), 2000);
+
+    scene.hud.toggleDrawCompass();
     scene.draw(0, item);
     EXPECT_TRUE(near(scene.at(600, 150), ITEM_FRAME)) << scene.at(600, 150);
-    EXPECT_TRUE(near(scene.at(200, 450), BLACK)) << "outside the frame's picture: " << scene.at(200, 450);
+    EXPECT_GT(drawnOver(signal[0], signal[1], signal[2], signal[3]), 100) << "no item in the lower right";
+    EXPECT_EQ(drawnOver(compass[0], compass[1], compass[2], compass[3]), 0) << "the compass is switched off";
+
     scene.hud.paused = true;
     scene.draw(0, item);
     EXPECT_TRUE(near(scene.at(600, 150), ITEM_FRAME)) << "over the paused picture: " << scene.at(600, 150);
