@@ -22,7 +22,7 @@ await_music "$sounds" Music/Sounds/fight2.wav 10 || fail "F2 did not bring the e
 sleep 2
 screenshot "$work/town.png"
 xdotool keydown w
-await_music "$sounds" Music/Sounds/wind.wav 40
+await_music "$sounds" Music/Sounds/wind.wav 150
 through=$?
 xdotool keyup w
 [ "$through" -eq 0 ] || fail "walking ahead never passed the gate; last music $(last_music "$sounds")"
