@@ -14,11 +14,6 @@ trap 'rm -rf "$work"' EXIT
 start_game "$work/game"
 wait_for_window 60 || fail "no window; stderr: $(cat "$work/game.err")"
 sleep 2
-# Start on the menu, then Escape past the intro picture into play.
-xdotool mousemove 400 230 click 1
-sleep 1
-xdotool key Escape
-
 shot() { screenshot "$work/$1.png"; }
 # Pixels that differ between two shots, beyond a little noise.
 differ() { compare -metric AE -fuzz 2% "$work/$1.png" "$work/$2.png" null: 2>&1 || true; }
@@ -34,13 +29,13 @@ settle() {
     done
     fail "the picture never settled for $1"
 }
-# until_differs REF NAME: polls for up to 5 s for a shot unlike REF.
+# until_differs REF NAME: polls for a shot unlike REF (the still picture
+# differs in no pixel at all, so a thousand is a real change).
 until_differs() {
     local i
-    for i in $(seq 50); do
+    for i in $(seq 80); do
         shot "$2"
-        [ "$(differ "$1" "$2")" -gt 5000 ] && return 0
-        sleep 0.1
+        [ "$(differ "$1" "$2")" -gt 1000 ] && return 0
     done
     return 1
 }
@@ -48,6 +43,22 @@ until_differs() {
 sky() { convert "$work/$1.png" -crop 800x200+0+0 -fill white -opaque black -fill black +opaque white \
     -format '%[fx:int(mean*w*h)]' info:; }
 hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; }
+
+# Start on the menu; Escape leaves the intro picture for the opening
+# flight, and Escape again, once the flight moves, skips it into play.
+xdotool mousemove 400 230 click 1
+await_picture "$work/intro.png" "intro picture after start" 0 0 0 "$TAVIR_DATA_DIR/Story/IntroStory.bmp" \
+    "$TAVIR_DATA_DIR/Story/GameOverStory.bmp"
+xdotool key Escape
+flying=0
+for i in $(seq 40); do
+    shot flight1
+    sleep 0.5
+    shot flight2
+    [ "$(differ flight1 flight2)" -gt 5000 ] && flying=1 && break
+done
+[ "$flying" -eq 1 ] || fail "no opening flight after the intro picture"
+xdotool key Escape
 
 settle idle
 sleep 1
