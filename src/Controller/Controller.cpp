@@ -21,6 +21,8 @@
 #include "Object/StaticObject/StaticObject.h"
 #include "OpenGL/OpenGL.h"
 #include "Particle/Particle.h"
+#include "QuestPoint/QuestPoint.h"
+#include "Texture/Texture.h"
 #include "Billboard/Billboard.h"
 #include "Frustum/Frustum.h"
 
@@ -492,8 +494,25 @@ EnemyForestSpirit* Controller::getCollidingForestSpirit(Vector3D* position, floa
     return islands[currentIsland]->doesSphereCollideWithForrestSpirit(position, radius);
 }
 
-// Minimal for now: the gates take no one until the island switching comes.
-bool Controller::checkAndProcessCollidingIslandPortal(Vector3D*, float) { return false; }
+bool Controller::checkAndProcessCollidingIslandPortal(Vector3D* position, float radius) {
+    IslandPortal* gate = islands[currentIsland]->getCollidingIslandPortal(position, radius);
+    if (gate == nullptr) {
+        return false;
+    }
+    IslandPortal* exit = gate->getOtherIslandPortal();
+    setCurrentIsland(exit->getIslandIndex());
+    // Out of the partner's opening, looking away from it.
+    Vector3D n = exit->getNormal();
+    n.setLength(1.0);
+    Vector3D arrival = exit->getPosition();
+    Vector3D offset = exit->getPortalCenterOffset();
+    arrival = arrival.add(&offset);
+    Vector3D step = n.multiply(1.75);
+    arrival = arrival.add(&step);
+    hero.setPosition(arrival);
+    hero.setCenter(arrival.add(&n));
+    return true;
+}
 
 Object* Controller::getCollidingObject(Vector3D* position, float radius) {
     Object* alpha = alphaPortal;
@@ -814,6 +833,58 @@ void Controller::setCurrentIsland(int islandIndex) {
     particles.clear();
 }
 
+void Controller::processQuestPoint(int id) {
+    Island* island = islands[currentIsland];
+    switch (id) {
+    case VILLAGE_ELDER_QUEST: {
+        islandPortals[0]->setEnabled(true);
+        HoldableItem* sword = newStartingItem(ITEM_SWORD, texturesMeshes.swordHandleMesh, texturesMeshes.swordMainMesh,
+                                              nullptr);
+        // Every item stays in the world's list, also once it is given away.
+        allHoldableItems.push_back(sword);
+        inventoryScreen.addItem(sword);
+        sounds.playCompleteQuestItem(1);
+        hero.incrementFame();
+        break;
+    }
+    case KING_INTRO_QUEST:
+        islandPortals[14]->setEnabled(true);
+        sounds.playCompleteQuestItem(1);
+        break;
+    case KING_RETURN_QUEST:
+        islandPortals[10]->setEnabled(true);
+        inventoryScreen.removeItemOfType(ITEM_ONE_RING);
+        sounds.playCompleteQuestItem(1);
+        hero.incrementFame();
+        break;
+    case PRINCESS_QUEST:
+        sounds.playCompleteQuestItem(1);
+        hero.incrementFame();
+        sounds.setMusicToHomeTown();
+        break;
+    case LADY_OF_THE_LAKE_QUEST:
+        islandPortals[6]->setEnabled(true);
+        inventoryScreen.removeItemOfType(ITEM_SWORD);
+        sounds.playCompleteQuestItem(1);
+        hero.incrementFame();
+        break;
+    case EVIL_WIZARD_INTRO_QUEST:
+        island->createBoss();
+        hero.incrementFame();
+        sounds.playDanger(1);
+        break;
+    default:
+        break;
+    }
+    QuestPoint* removed = island->removeQuestItem(id);
+    if (removed == currentQuestPoint) {
+        currentQuestPoint = nullptr;
+    }
+    delete removed;
+}
+
+void Controller::ringHasBeenPickedUp() { islands[5]->addKingRecieveRingQuestItem(); }
+
 void Controller::addItemToInventory(HoldableItem* item) {
     if (item->getIsMoney()) {
         hero.setGold(hero.getGold() + item->getValue());
@@ -898,7 +969,6 @@ void Controller::drawOverlay() {
     } else {
         drawHeadsUpDisplay();
     }
-    glPopMatrix();
 }
 
 void Controller::drawPortals() {
@@ -1078,6 +1148,20 @@ void Controller::drawHeadsUpDisplay() {
     glClear(GL_DEPTH_BUFFER_BIT);
     Island* island = islands[currentIsland];
     headsUpDisplay.draw(island, island->getHeightMap(), island->getNearItem(&hero), &camera);
+    if (!questMessage) {
+        Vector3D position = hero.getPosition();
+        currentQuestPoint = island->getQuestPoint(&position, 1.0f);
+        if (currentQuestPoint == nullptr) {
+            return;
+        }
+        questMessage = true;
+        questPicture = currentQuestPoint->getStoryPicture();
+        processQuestPoint(currentQuestPoint->getId());
+    }
+    if (questPicture) {
+        QuestPoint::drawStoryPicture(questPicture.get());
+    }
+    glPopMatrix();
 }
 
 void Controller::resetLights() {

@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <vector>
 
 #include "Camera/Camera.h"
@@ -30,6 +31,7 @@ class Portal;
 class QuestPoint;
 class Shop;
 class Frustum;
+class Texture;
 
 // Slots of the held-keys array: SDL key symbols 0 to 320.
 const int KEY_SLOTS = 321;
@@ -88,6 +90,9 @@ public:
     bool introScreen;
     bool isGameOver;
     QuestPoint* currentQuestPoint;
+    // The story picture on screen while questMessage is up: the point that
+    // showed it is gone by then.
+    std::shared_ptr<Texture> questPicture;
     Uint32 framesRendered;
     Uint32 lateFrames;
     Uint32 timeLate;
@@ -164,6 +169,9 @@ public:
     void createCutScenes();
     void setCurrentIsland(int islandIndex);
     void addItemToInventory(HoldableItem* item);
+    // One quest's effects; then the current island gives up the point.
+    void processQuestPoint(int id);
+    void ringHasBeenPickedUp();
 
     // The picture.
     void renderWorld();

@@ -4,7 +4,9 @@
 #include "Object/HeightMap/HeightMap.h"
 #include "TexturesMeshes/TexturesMeshes.h"
 
-static const Vector3D START_WEST(-96.0f, 6.3f, -16.2075f);
+// Functions, not constants: the world is built while the program's globals
+// are still being initialised, so a global here could still be zero.
+static Vector3D startWest() { return Vector3D(-96.0f, 6.3f, -16.2075f); }
 
 struct WallPoint {
     float x, z;
@@ -43,7 +45,7 @@ void Island::initializeIsland10(TexturesMeshes*& t, std::vector<HoldableItem*>& 
 
 void Island::initializeIsland11(TexturesMeshes*& t, std::vector<HoldableItem*>& items, IslandPortal** portals) {
     initializeTerrain(234, "HeightMap/island11HeightMap.bmp", t->island11MiniMapTexture, MYSTIC_WORLD,
-                      "NatureOverlays/island11", START_WEST);
+                      "NatureOverlays/island11", startWest());
     createHouse(Vector3D(-35.1611f, 36.2f, 31.0f), -20.0f);
     createTreeHouse(Vector3D(-6.18213f, 24.3062f, -76.3092f), 0.0f);
     createHouse(Vector3D(20.2093f, 24.0f, -52.4273f), -10.0f);
@@ -63,7 +65,7 @@ void Island::initializeIsland11(TexturesMeshes*& t, std::vector<HoldableItem*>& 
 
 void Island::initializeIsland12(TexturesMeshes*& t, std::vector<HoldableItem*>&, IslandPortal** portals) {
     initializeTerrain(277, "HeightMap/island12HeightMap.bmp", t->island12MiniMapTexture, MYSTIC_WORLD,
-                      "NatureOverlays/island12", START_WEST);
+                      "NatureOverlays/island12", startWest());
     addQuestPoint(Vector3D(42.232f, 37.2884f, -37.0664f), EVIL_WIZARD_INTRO_QUEST);
     // The castle blocks nothing itself: its walls do.
     CastleStaticObject* castle = new CastleStaticObject();

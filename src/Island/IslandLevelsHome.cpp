@@ -3,12 +3,14 @@
 #include "Island/IslandScenery.h"
 #include "TexturesMeshes/TexturesMeshes.h"
 
-const Vector3D START_VILLAGE(5.789f, 6.3f, -0.786f);
-const Vector3D START_WEST(-96.0f, 6.3f, -16.2075f);
+// Functions, not constants: the world is built while the program's globals
+// are still being initialised, so a global here could still be zero.
+static Vector3D startVillage() { return Vector3D(5.789f, 6.3f, -0.786f); }
+static Vector3D startWest() { return Vector3D(-96.0f, 6.3f, -16.2075f); }
 
 void Island::initializeHomeIsland(TexturesMeshes*& t, std::vector<HoldableItem*>& items, IslandPortal** portals) {
     initializeTerrain(200, "HeightMap/islandHomeHeightMap.bmp", t->islandHomeMiniMapTexture, GRASS_WORLD,
-                      "NatureOverlays/islandHome", START_VILLAGE);
+                      "NatureOverlays/islandHome", startVillage());
     StaticObject* statue = new StaticObject();
     statue->addMesh(t->statueMesh);
     statue->addMesh(t->statueFrontMesh);
@@ -47,7 +49,7 @@ void Island::initializeHomeIsland(TexturesMeshes*& t, std::vector<HoldableItem*>
 
 void Island::initializeIsland1(TexturesMeshes*& t, std::vector<HoldableItem*>& items, IslandPortal** portals) {
     initializeTerrain(300, "HeightMap/island1HeightMap.bmp", t->island1MiniMapLTexture, GRASS_WORLD,
-                      "NatureOverlays/island1", START_VILLAGE);
+                      "NatureOverlays/island1", startVillage());
     createPillar(Vector3D(-124.781f, 14.0f, 27.3649f), 0.0f, true);
     createPillar(Vector3D(-134.591f, 14.0f, 45.3248f), 0.0f, true);
     createPillar(Vector3D(-122.653f, 14.0f, 57.1262f), 0.0f, true);
@@ -63,14 +65,14 @@ void Island::initializeIsland1(TexturesMeshes*& t, std::vector<HoldableItem*>& i
 
 void Island::initializeIsland2(TexturesMeshes*& t, std::vector<HoldableItem*>&, IslandPortal** portals) {
     initializeTerrain(200, "HeightMap/island2HeightMap.bmp", t->island2MiniMapTexture, GRASS_WORLD,
-                      "NatureOverlays/island2", START_VILLAGE);
+                      "NatureOverlays/island2", startVillage());
     collectIslandPortals(portals);
     octree.buildOctree((float)mapSize, 5.0f);
 }
 
 void Island::initializeIsland3(TexturesMeshes*& t, std::vector<HoldableItem*>& items, IslandPortal** portals) {
     initializeTerrain(300, "HeightMap/island3HeightMap.bmp", t->island3MiniMapTexture, GRASS_WORLD,
-                      "NatureOverlays/island3", START_WEST);
+                      "NatureOverlays/island3", startWest());
     collectIslandPortals(portals);
     loadGold("MoneyOverlays/island3Money.bmp", items, t);
     octree.buildOctree((float)mapSize, 5.0f);
@@ -78,7 +80,7 @@ void Island::initializeIsland3(TexturesMeshes*& t, std::vector<HoldableItem*>& i
 
 void Island::initializeIsland4(TexturesMeshes*& t, std::vector<HoldableItem*>&, IslandPortal** portals) {
     initializeTerrain(250, "HeightMap/island4HeightMap.bmp", t->island4MiniMapTexture, GRASS_WORLD,
-                      "NatureOverlays/island4", START_WEST);
+                      "NatureOverlays/island4", startWest());
     addWater(4, 1);
     addWater(4, 2);
     createStillForestSpirit(Vector3D(40.3819f, 4.0f, -28.6883f), 0.0f, 3);

@@ -5,11 +5,13 @@
 #include "Object/HoldableItem/HoldableItem.h"
 #include "TexturesMeshes/TexturesMeshes.h"
 
-static const Vector3D START_WEST(-96.0f, 6.3f, -16.2075f);
+// Functions, not constants: the world is built while the program's globals
+// are still being initialised, so a global here could still be zero.
+static Vector3D startWest() { return Vector3D(-96.0f, 6.3f, -16.2075f); }
 
 void Island::initializeIsland5(TexturesMeshes*& t, std::vector<HoldableItem*>& items, IslandPortal** portals) {
     initializeTerrain(317, "HeightMap/island5HeightMap.bmp", t->island5MiniMapTexture, GRASS_WORLD,
-                      "NatureOverlays/island5", START_WEST);
+                      "NatureOverlays/island5", startWest());
     createBasket(Vector3D(-38.7849f, 9.0f, -119.251f), 0.0f);
     createBasket(Vector3D(-104.079f, 9.0f, 8.18734f), 0.0f);
     createBasket(Vector3D(24.7582f, 9.0f, 50.8494f), 0.0f);
@@ -60,7 +62,7 @@ void Island::initializeIsland5(TexturesMeshes*& t, std::vector<HoldableItem*>& i
 
 void Island::initializeIsland6(TexturesMeshes*& t, std::vector<HoldableItem*>&, IslandPortal** portals) {
     initializeTerrain(252, "HeightMap/island6HeightMap.bmp", t->island6MiniMapTexture, SNOW_WORLD,
-                      "NatureOverlays/island6", START_WEST);
+                      "NatureOverlays/island6", startWest());
     createHouse(Vector3D(26.1855f, 50.9112f, -11.2436f), -180.0f);
     collectIslandPortals(portals);
     octree.buildOctree(252.0f, 5.0f);
@@ -68,7 +70,7 @@ void Island::initializeIsland6(TexturesMeshes*& t, std::vector<HoldableItem*>&, 
 
 void Island::initializeIsland7(TexturesMeshes*& t, std::vector<HoldableItem*>& items, IslandPortal** portals) {
     initializeTerrain(200, "HeightMap/island7HeightMap.bmp", t->island7MiniMapTexture, SNOW_WORLD,
-                      "NatureOverlays/island7", START_WEST);
+                      "NatureOverlays/island7", startWest());
     createGloveHoldableItem(t, items, Vector3D(47.6171f, 14.8917f, 70.5469f));
     addWater(7, 1);
     // The cave blocks nothing itself: its walls do.
@@ -90,7 +92,7 @@ void Island::initializeIsland7(TexturesMeshes*& t, std::vector<HoldableItem*>& i
 
 void Island::initializeIsland8(TexturesMeshes*& t, std::vector<HoldableItem*>&, IslandPortal** portals) {
     initializeTerrain(281, "HeightMap/island8HeightMap.bmp", t->island8MiniMapTexture, SNOW_WORLD,
-                      "NatureOverlays/island8", START_WEST);
+                      "NatureOverlays/island8", startWest());
     createHouse(Vector3D(40.4217f, 6.0f, -86.1615f), 0.0f);
     addWater(8, 1);
     addWaterfall(8);

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Through a gate on foot: on the enemy town's island, walking straight ahead
+# from where the island key puts the hero leads along a gate's wall into
+# its opening. The other island's picture and music follow (the music
+# through a log of the mixer calls).
+: "${E2E_LIMIT:=480}"
+source "$(dirname "$0")/lib/common.sh"
+source "$(dirname "$0")/lib/sound.sh"
+run_headless "$0" "$@"
+
+work=$(make_workdir)
+trap 'rm -rf "$work"' EXIT
+build_sound_log "$work" || fail "cannot build the mixer logger"
+sounds=$work/sounds.log
+
+start_logged_game "$work/game" "$sounds" "$work/sound_log.so"
+start_playing "$work"
+await_music "$sounds" Music/Sounds/homeTown.wav 10 || fail "no home-town music in play: $(tail -3 "$sounds")"
+
+xdotool key F2
+await_music "$sounds" Music/Sounds/fight2.wav 10 || fail "F2 did not bring the enemy town's music"
+sleep 2
+screenshot "$work/town.png"
+xdotool keydown w
+await_music "$sounds" Music/Sounds/wind.wav 150
+through=$?
+xdotool keyup w
+[ "$through" -eq 0 ] || fail "walking ahead never passed the gate; last music $(last_music "$sounds")"
+sleep 2
+screenshot "$work/far-side.png"
+changed=$(screen_distance "$work/town.png" "$work/far-side.png")
+awk -v d="$changed" 'BEGIN { exit !(d > 0.1) }' || fail "the picture did not change with the island ($changed)"
+
+kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended; stderr: $(cat "$work/game.err")"
+xdotool key F12
+wait_for_exit 30 || fail "F12 did not end the game"
+[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
+! grep -q 'ERROR: AddressSanitizer\|runtime error' "$work/game.err" || fail "sanitizer report: $(cat "$work/game.err")"
+echo "gate_walk: ok (picture changed $changed)"
