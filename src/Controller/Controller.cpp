@@ -3,6 +3,7 @@
 #include <SDL_mixer.h>
 
 #include <cassert>
+#include <cmath>
 #include <cstdlib>
 #include <iostream>
 
@@ -20,6 +21,8 @@
 #include "Object/StaticObject/StaticObject.h"
 #include "OpenGL/OpenGL.h"
 #include "Particle/Particle.h"
+#include "Billboard/Billboard.h"
+#include "Frustum/Frustum.h"
 
 const float EYE_WATER_RADIUS = 0.33f;
 const float HERO_RADIUS = 1.65f;
@@ -489,6 +492,9 @@ EnemyForestSpirit* Controller::getCollidingForestSpirit(Vector3D* position, floa
     return islands[currentIsland]->doesSphereCollideWithForrestSpirit(position, radius);
 }
 
+// Minimal for now: the gates take no one until the island switching comes.
+bool Controller::checkAndProcessCollidingIslandPortal(Vector3D*, float) { return false; }
+
 Object* Controller::getCollidingObject(Vector3D* position, float radius) {
     Object* alpha = alphaPortal;
     Object* beta = betaPortal;
@@ -504,9 +510,21 @@ Object* Controller::getCollidingObject(Vector3D* position, float radius) {
 // ---- missiles, particles and local portals
 
 void Controller::fireMissile(MissileType type) {
+    // A new throw replaces a missile still in the hand (clicks while the
+    // world stands still never launch it): drop that one, or it would stay
+    // in the list for good.
+    Missile* held = hero.getMissileInHand();
+    if (held && !held->getLaunched()) {
+        for (size_t i = 0; i < missiles.size(); i++) {
+            if (missiles[i] == held) {
+                delete held;
+                missiles.erase(missiles.begin() + i);
+                break;
+            }
+        }
+    }
     PortalMissile* missile = nullptr;
     hero.firePortalMissile(missile);
-    // Until the hero can throw, no missile comes back.
     if (missile == nullptr) {
         return;
     }
@@ -517,12 +535,94 @@ void Controller::fireMissile(MissileType type) {
 
 void Controller::addMissile(Missile* missile) { missiles.push_back(missile); }
 
-// Minimal for now: flight and hits come with the missiles; nothing launches
-// a missile yet.
-void Controller::updateMissiles() {}
+void Controller::updateMissiles() {
+    HeightMap* heightMap = getCurrentHeightMap();
+    Island* island = islands[currentIsland];
+    for (int i = 0; i < (int)missiles.size(); i++) {
+        Missile* missile = missiles[i];
+        if (!missile->getLaunched()) {
+            continue;
+        }
+        missile->move(this);
+        Vector3D pos = missile->getPosition();
+        Vector3D vel = missile->getVelocity();
+        Vector3D prev = pos.subtract(&vel);
 
-// Minimal for now: no local portal opens until missiles fly.
-void Controller::updatePortals() {}
+        bool remove = false;
+        if (hero.checkIfMissileCollides(missile, heroTakesDamage)) {
+            remove = true;
+            headsUpDisplay.setHit(true);
+            sounds.playHit(1);
+        } else if (island->checkIfMissileHitsEnemys(missile, particles, allHoldableItems)) {
+            remove = true;
+        } else if (island->doesLineCollideWithObjects(&prev, &pos)) {
+            sounds.playPortalClose(1);
+            remove = true;
+        } else if (Polygon3D* polygon = heightMap->getCollisionPolygon(&vel, &pos)) {
+            // The same segment test that found the triangle.
+            bool isIntersecting = false;
+            Vector3D crossing = polygon->getIntersection(&prev, &pos, isIntersecting);
+            assert(isIntersecting);
+            Vector3D back = vel;
+            back.setLength(0.06);
+            Vector3D point = crossing.subtract(&back);
+            if (missile->isAlphaPortalMissile()) {
+                openPortal(alphaPortal, polygon, point, vel);
+            } else if (missile->isBetaPortalMissile()) {
+                openPortal(betaPortal, polygon, point, vel);
+            }
+            remove = true;
+        } else if (missile->isOffBoard()) {
+            // Nothing stops a miss: it would fall for ever.
+            remove = true;
+        }
+        if (remove) {
+            // The hero keeps pointing at its last throw.
+            if (missile == hero.getMissileInHand()) {
+                hero.clearMissileInHand();
+            }
+            delete missile;
+            missiles.erase(missiles.begin() + i);
+            i--;
+        }
+    }
+}
+
+void Controller::openPortal(Portal*& slot, Polygon3D* polygon, Vector3D point, Vector3D velocity) {
+    Portal* portal =
+        new Portal(polygon, point, velocity, texturesMeshes.portalVinesMesh, texturesMeshes.portalLeavesMesh);
+    sounds.playPortalOpen(1);
+    delete slot;
+    slot = portal;
+}
+
+void Controller::drawMissiles() {
+    for (Missile* missile : missiles) {
+        if (missile->getLaunched()) {
+            missile->draw();
+        }
+    }
+}
+
+void Controller::updatePortals() {
+    HeightMap* heightMap = getCurrentHeightMap();
+    if (alphaPortal) {
+        alphaPortal->update();
+        if (alphaPortal->shouldPortalDispell(heightMap, betaPortal, this)) {
+            sounds.playPortalClose(1);
+            delete alphaPortal;
+            alphaPortal = nullptr;
+        }
+    }
+    if (betaPortal) {
+        betaPortal->update();
+        if (betaPortal->shouldPortalDispell(heightMap, alphaPortal, this)) {
+            sounds.playPortalClose(1);
+            delete betaPortal;
+            betaPortal = nullptr;
+        }
+    }
+}
 
 void Controller::updateParticles() {
     for (size_t i = 0; i < particles.size(); i++) {
@@ -534,6 +634,20 @@ void Controller::updateParticles() {
             particles.erase(particles.begin() + i);
         }
     }
+}
+
+void Controller::drawParticles() {
+    glEnable(GL_BLEND);
+    Billboard billboard(&camera, &hero);
+    const GLfloat glow[] = {0.2f, 0.2f, 0.2f, 0.0f};
+    glMaterialfv(GL_FRONT, GL_EMISSION, glow);
+    for (Particle* currentParticle : particles) {
+        assert(currentParticle);
+        currentParticle->draw(&billboard);
+    }
+    const GLfloat none[] = {0.0f, 0.0f, 0.0f, 1.0f};
+    glMaterialfv(GL_FRONT, GL_EMISSION, none);
+    glDisable(GL_BLEND);
 }
 
 void Controller::getCollidingPortal(Vector3D* position, float radius, Portal*& hit, Portal*& other) {
@@ -692,6 +806,8 @@ void Controller::setCurrentIsland(int islandIndex) {
         delete missile;
     }
     missiles.clear();
+    // The hero may still hold one of them.
+    hero.clearMissileInHand();
     for (Particle* particle : particles) {
         delete particle;
     }
@@ -714,12 +830,25 @@ void Controller::addItemToInventory(HoldableItem* item) {
 
 // ---- the picture
 
-// Minimal for now: the terrain under the camera and the light. Portals, sky,
-// figures, objects, particles, shadows, screens and overlays join the pass
-// as they are built.
 void Controller::renderWorld() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
+    if (inShop) {
+        if (inMainMenu) {
+            inShop = false;
+            SDL_GL_SwapBuffers();
+            return;
+        }
+        assert(currShop!= NULL);
+        currShop->draw(hero.getGold());
+        SDL_GL_SwapBuffers();
+        return;
+    }
+    if (inventoryOpen) {
+        inventoryScreen.draw(&hero);
+        SDL_GL_SwapBuffers();
+        return;
+    }
     if (inMainMenu && !gameStarted) {
         // The culling and the billboards read the camera: it takes the
         // menu's view too.
@@ -733,8 +862,219 @@ void Controller::renderWorld() {
         camera.lookAt();
     }
     resetLights();
-    islands[currentIsland]->drawHeightMap(this);
+    drawPortals();
+    skyBox.draw();
+    Island* island = islands[currentIsland];
+    island->drawHeightMap(this);
+    hero.draw();
+    drawMissiles();
+    island->draw(this);
+    drawParticles();
+    drawShadows();
+
+    if (island->isNearShop(&hero)) {
+        nearShop = true;
+        currShop = island->getShop();
+        headsUpDisplay.setDrawShopSignal(true);
+    } else {
+        headsUpDisplay.setDrawShopSignal(false);
+        nearShop = false;
+    }
+
+    drawOverlay();
     SDL_GL_SwapBuffers();
+}
+
+// The pass's last step: exactly one 2D overlay.
+void Controller::drawOverlay() {
+    if (inMainMenu) {
+        mainMenu.draw();
+    } else if (introScreen) {
+        mainMenu.showIntroScreen();
+    } else if (isGameOver) {
+        mainMenu.showGameOverScreen();
+    } else {
+        drawHeadsUpDisplay();
+    }
+}
+
+void Controller::drawPortals() {
+    if (alphaPortal) {
+        alphaPortal->draw(this, betaPortal);
+    }
+    if (betaPortal) {
+        betaPortal->draw(this, alphaPortal);
+    }
+    islands[currentIsland]->drawIslandPortalOpenings(this);
+    if (alphaPortal) {
+        alphaPortal->drawPortalEdge();
+    }
+    if (betaPortal) {
+        betaPortal->drawPortalEdge();
+    }
+}
+
+void Controller::renderWorldForLocalPortal(Vector3D eye, Vector3D centre, Vector3D up, int islandIndex,
+                                           Frustum* frustum) {
+    glPushMatrix();
+    glLoadIdentity();
+    gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
+    skyBox.draw();
+    hero.draw();
+    Island* island = islands[islandIndex == -1 ? currentIsland : islandIndex];
+    island->drawForLocalPortal(this, frustum);
+    glPopMatrix();
+}
+
+void Controller::renderWorldForIslandPortal(Vector3D eye, Vector3D centre, Vector3D up, int islandIndex,
+                                            Frustum* frustum, IslandPortal* portal) {
+    glPushMatrix();
+    glLoadIdentity();
+    gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
+    skyBox.draw();
+    Island* island = islands[islandIndex == -1 ? currentIsland : islandIndex];
+    island->drawForIslandPortal(this, frustum, portal);
+    glPopMatrix();
+}
+
+void Controller::drawShadows() {
+    if (!shadowsOn) {
+        return;
+    }
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glDepthMask(GL_FALSE);
+    glEnable(GL_STENCIL_TEST);
+    glClear(GL_STENCIL_BUFFER_BIT);
+    glStencilFunc(GL_ALWAYS, 1, 1);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
+
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    drawHeroShadow();
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_LIGHTING);
+
+    glDepthMask(GL_TRUE);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glStencilFunc(GL_EQUAL, 1, 1);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+
+    glPushMatrix();
+    glLoadIdentity();
+    ViewOrtho();
+    glEnable(GL_BLEND);
+    glDisable(GL_LIGHTING);
+    glColor4f(0.1f, 0.1f, 0.2f, 0.5f);
+    glBegin(GL_QUADS);
+    glVertex2f(0.0f, 0.0f);
+    glVertex2f(0.0f, 600.0f);
+    glVertex2f(800.0f, 600.0f);
+    glVertex2f(800.0f, 0.0f);
+    glEnd();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glDisable(GL_BLEND);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+    glDisable(GL_STENCIL_TEST);
+}
+
+void Controller::drawHeroShadow() {
+    Vector3D p = hero.getPosition();
+    Vector3D v = lightPosition.getDirectionTo(&p);
+    v.setLength(30.0);
+    Vector3D q = p.add(&v);
+    Polygon3D* ground = getCurrentHeightMap()->getCollisionPolygon(&v, &q);
+    if (ground == nullptr) {
+        return;
+    }
+    GLfloat matrix[16];
+    getShadowMatrix(ground, matrix);
+    Vector3D lift = ground->getNormal();
+    lift.setLength(0.05);
+
+    glPushMatrix();
+    glColor4f(0.1f, 0.1f, 0.2f, 1.0f);
+    glTranslatef(lift.x, lift.y, lift.z);
+    glMultMatrixf(matrix);
+    hero.applyMatrixMultiplications();
+    hero.drawForShadows();
+    glPopMatrix();
+}
+
+void Controller::getShadowMatrix(Polygon3D* ground, float* matrix) {
+    Plane3D groundPlane = ground->getPlane();
+    Vector3D n = ground->getNormal();
+    const double plane[4] = {n.x, n.y, n.z, groundPlane.d};
+    const double light[4] = {lightPosition.x, lightPosition.y, lightPosition.z, 1.0};
+    double dot = plane[0] * light[0] + plane[1] * light[1] + plane[2] * light[2] + plane[3] * light[3];
+    // Row r, column k at k * 4 + r: OpenGL's column-major order.
+    for (int r = 0; r < 4; r++) {
+        for (int k = 0; k < 4; k++) {
+            matrix[k * 4 + r] = (float)((r == k ? dot : 0.0) - light[r] * plane[k]);
+        }
+    }
+}
+
+void Controller::ViewOrtho() {
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    gluOrtho2D(0, 800, 0, 600);
+    glScalef(1.0f, -1.0f, 1.0f);
+    glTranslatef(0.0f, -600.0f, 0.0f);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void Controller::ViewPerspective() {
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void Controller::clearDepthBuffer() { glClear(GL_DEPTH_BUFFER_BIT); }
+
+void Controller::createPortalStencils() {
+    glClear(GL_STENCIL_BUFFER_BIT);
+    if (alphaPortal) {
+        writeToStencil(alphaPortal);
+    }
+    if (betaPortal) {
+        writeToStencil(betaPortal);
+    }
+}
+
+void Controller::writeToStencil(Portal* portal) {
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glDepthMask(GL_FALSE);
+    glEnable(GL_STENCIL_TEST);
+    glStencilFunc(GL_ALWAYS, 1, 1);
+    glStencilOp(GL_KEEP, GL_REPLACE, GL_REPLACE);
+    glPushMatrix();
+    Vector3D position = portal->getPosition();
+    glTranslatef(position.x, position.y, position.z);
+    Vector3D planeVector = portal->getPlaneVector();
+    Vector3D normal = portal->getNormal();
+    glBegin(GL_POLYGON);
+    for (int i = 0; i < 20; i++) {
+        Vector3D p = planeVector.rotateAroundVector(-i * M_PI / 10, &normal);
+        glVertex3f(p.x, p.y, p.z);
+    }
+    glEnd();
+    glPopMatrix();
+    glStencilFunc(GL_NOTEQUAL, 1, 1);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+    glDisable(GL_STENCIL_TEST);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glDepthMask(GL_TRUE);
+}
+
+void Controller::drawHeadsUpDisplay() {
+    glClear(GL_DEPTH_BUFFER_BIT);
+    Island* island = islands[currentIsland];
+    headsUpDisplay.draw(island, island->getHeightMap(), island->getNearItem(&hero), &camera);
 }
 
 void Controller::resetLights() {

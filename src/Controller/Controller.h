@@ -29,6 +29,7 @@ class Polygon3D;
 class Portal;
 class QuestPoint;
 class Shop;
+class Frustum;
 
 // Slots of the held-keys array: SDL key symbols 0 to 320.
 const int KEY_SLOTS = 321;
@@ -140,12 +141,18 @@ public:
     // The hero first, then the island's objects.
     Object* doesSphereCollideWithObject(Vector3D* position, float radius);
     EnemyForestSpirit* getCollidingForestSpirit(Vector3D* position, float radius);
+    // True when an enabled gate touched the sphere and the hero was moved
+    // to its partner.
+    bool checkAndProcessCollidingIslandPortal(Vector3D* position, float radius);
     Object* getCollidingObject(Vector3D* position, float radius);
 
     // Missiles, particles and local portals.
     void fireMissile(MissileType type);
     void addMissile(Missile* missile);
     void updateMissiles();
+    // A portal in the slot of its kind where a missile struck the ground;
+    // the old one of that kind goes.
+    void openPortal(Portal*& slot, Polygon3D* polygon, Vector3D point, Vector3D velocity);
     void updatePortals();
     void updateParticles();
     void getCollidingPortal(Vector3D* position, float radius, Portal*& hit, Portal*& other);
@@ -160,6 +167,31 @@ public:
 
     // The picture.
     void renderWorld();
+    // Both local portals, the island's gate openings, then the portal rims.
+    void drawPortals();
+    void drawMissiles();
+    void drawParticles();
+    void drawShadows();
+    void drawHeroShadow();
+    // The projection onto the ground triangle's plane away from the light,
+    // column-major for OpenGL.
+    void getShadowMatrix(Polygon3D* ground, float* matrix);
+    // The heads-up display over play.
+    void drawHeadsUpDisplay();
+    // The world from a viewpoint through a local portal or a gate; island
+    // index -1 is the current island.
+    void renderWorldForLocalPortal(Vector3D eye, Vector3D centre, Vector3D up, int islandIndex, Frustum* frustum);
+    void renderWorldForIslandPortal(Vector3D eye, Vector3D centre, Vector3D up, int islandIndex, Frustum* frustum,
+                                    IslandPortal* portal);
+    // The 800x600 screen projection, origin top left, y down; and back.
+    void ViewOrtho();
+    void ViewPerspective();
+    void clearDepthBuffer();
+    void createPortalStencils();
+    void writeToStencil(Portal* portal);
+    // The menu over the live world, else the intro picture, else the
+    // game-over picture, else the heads-up display.
+    void drawOverlay();
     void resetLights();
     void checkForGLErrors();
 

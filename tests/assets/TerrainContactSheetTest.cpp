@@ -84,7 +84,7 @@ TEST(TerrainContactSheet, WritesTopDownViewOfEveryHeightMap) {
                 for (const Surface& s : surfaces())
                     if (s.island == island && l < s.level && insideOutline(s.outline, field.worldX(i), field.worldZ(j)))
                         c = blend(c, s.lava ? Rgb{235, 70, 20} : Rgb{40, 100, 220}, 0.7);
-                if (island == 4 && l < 48.58 && insideOutline(pond4, field.worldX(i), field.worldZ(j)))
+                if (island == 4 && l < pond4().level && insideOutline(pond4().outline, field.worldX(i), field.worldZ(j)))
                     c = blend(c, Rgb{40, 100, 220}, 0.7);
                 sheet.set(left + u, top + v, c);
             }
@@ -102,7 +102,7 @@ TEST(TerrainContactSheet, WritesTopDownViewOfEveryHeightMap) {
                 for (int c = 0; c < files.side; ++c)
                     if (coins[(size_t)r * files.side + c]) mark(c - 0.5 * files.side, r - 0.5 * files.side, 1, {255, 230, 0});
         }
-        for (const GateSite& g : gateSites)
+        for (const GateSite& g : gateSites())
             if (g.island == island) mark(g.x, g.z, 3, {0, 230, 230});
     }
     std::string path = contactSheetPath("contact-heightmaps.png");

@@ -1,13 +1,23 @@
 #ifndef TESTS_TERRAINLAYOUT_H
 #define TESTS_TERRAINLAYOUT_H
 
-// What the game puts on each island, as its level code places it: the
-// terrain checks hold the generated maps against these numbers.
+// What the game puts on each island, read from the game's own islands (the
+// cut scenes' camera paths excepted): the terrain checks hold the generated
+// maps against these.
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "GameIslands.h"
+#include "Island/Island.h"
+#include "Island/IslandScenery.h"
+#include "Mesh/Mesh.h"
+#include "Object/Character/ForestSpirit/EnemyForestSpirit/EnemyForestSpirit.h"
+#include "Object/HoldableItem/HoldableItem.h"
+#include "Object/Portal/IslandPortal/IslandPortal.h"
 #include "TerrainField.h"
+#include "TexturePlane/TexturePlane.h"
+#include "TexturesMeshes/TexturesMeshes.h"
 
 struct IslandFiles {
     const char* heightMap;
@@ -53,16 +63,18 @@ struct GateSite {
     int level() const { return (int)std::lround(y); }
 };
 
-inline const GateSite gateSites[24] = {
-    {0, -46.45, 13, 40.07, 130},           {1, -76.1762, 13.9, 101.752, 158},   {1, 111.35, 36, -47.1129, 0},
-    {2, -76.0768, 26.6209, -86.3743, 45},  {1, 114.494, 36, 30.2315, 180},      {3, -66.3137, 50.3, 11.7492, 180},
-    {2, 48.8406, 19.8151, 75.9135, 180},   {5, -104.47, 9.34535, -110.409, 60}, {2, -78.2282, 6.73977, 28.2846, 130},
-    {4, -69.2856, 50.6547, 68.1097, 140},  {5, -51.6445, 15.8225, 89.2743, 130}, {6, 68.8748, 30.4912, 50.042, 230},
-    {6, 34.1666, 31, -90.4244, -20},       {7, -29.5897, 39.3464, -64.6028, 20}, {5, 103.132, 15.9176, 48.6212, 250},
-    {10, 28.0389, 13.9549, 44.8647, 140},  {6, -97.0094, 24.7409, 21.5497, 130}, {8, -58.9407, 47.2829, -55.9879, 50},
-    {10, 82.2722, 50.8841, 4.59742, 220},  {9, -14.9919, 14.0199, 168.105, 155}, {8, 81.8328, 51.0932, 120.598, 220},
-    {11, -90.7295, 43.5998, -85.0915, 50}, {11, 1.05586, 50.2988, 63.554, 130},  {12, 64.226, 32.1956, -120.138, -40},
-};
+// The controller's 24 gates, in its order.
+inline const std::vector<GateSite>& gateSites() {
+    static std::vector<GateSite> list;
+    if (list.empty()) {
+        Controller& world = gameWorld();
+        for (IslandPortal* gate : world.islandPortals) {
+            Vector3D p = gate->getPosition();
+            list.push_back({gate->getIslandIndex(), p.x, p.y, p.z, gate->getRotationAngleDegrees()});
+        }
+    }
+    return list;
+}
 
 // Something that stands on the ground: it needs level ground within `radius`
 // at a level from `low` to `high`. Solid ones also block a walking hero.
@@ -74,156 +86,96 @@ struct Footing {
     double x, z;
     double radius;  // level ground needed; also the collision radius of solid things
     int low, high;
-    const char* what;
+    std::string what;
 };
 
+// What a height implies: the whole levels the ground may have under a thing
+// whose base is at `base`.
+inline int levelBelow(double base) { return (int)std::floor(base + 1e-3); }
+inline int levelAbove(double base) { return (int)std::ceil(base - 1e-3); }
+
+inline const char* nameOf(StaticObject* object, TexturesMeshes& t) {
+    Mesh* first = object->meshes.empty() ? nullptr : object->meshes.front();
+    if (first == t.houseMainMesh) return "house";
+    if (first == t.shopMainMesh) return "shop";
+    if (first == t.treeHouseBaseMesh) return "tree house";
+    if (first == t.pillarMesh) return "pillar";
+    if (first == t.pillarSmallMesh) return "small pillar";
+    if (first == t.basketMesh) return "basket";
+    if (first == t.statueMesh) return "statue";
+    if (first == t.caveMesh) return "cave floor";
+    if (first == t.castleMesh) return "castle";
+    return "still spirit";
+}
+
+// Everything the levels place, read from the game's islands: buildings,
+// props, spirits as they spawn (and the boss), items, volcanoes and where
+// each island puts the hero.
 inline const std::vector<Footing>& footings() {
-    static const std::vector<Footing> list = {
-        // Home island: the level-5 village.
-        {0, Kind::PROP, -40.2506, -14.5415, 3, 5, 5, "statue"},
-        {0, Kind::PROP, 13.4653, 40.6323, 1.3, 5, 5, "basket"},
-        {0, Kind::PROP, 14.687, -18.0618, 1.3, 5, 5, "basket"},
-        {0, Kind::PROP, -4.25816, -39.0336, 1.3, 5, 5, "basket"},
-        {0, Kind::PROP, -59.7567, -24.436, 1.3, 5, 5, "basket"},
-        {0, Kind::PROP, -62.3351, -26.2001, 1.3, 5, 5, "basket"},
-        {0, Kind::SHOP, -13.869, 46.4609, 8, 5, 5, "shop"},
-        {0, Kind::BUILDING, 47.5187, -18.51244, 5, 5, 5, "house"},
-        {0, Kind::BUILDING, -11.5823, -38.9093, 5, 5, 5, "house"},
-        {0, Kind::BUILDING, -65.9037, -20.0365, 5, 5, 5, "house"},
-        {0, Kind::BUILDING, -25.5464, 5.99387, 5, 5, 5, "house"},
-        {0, Kind::BUILDING, 43.1831, 18.0338, 5, 5, 5, "house"},
-        {0, Kind::BUILDING, 20.6555, 39.9208, 5, 5, 5, "house"},
-        {0, Kind::HUT, 15.8526, -11.7244, 5.6, 5, 5, "tree house"},
-        {0, Kind::PROP, 21.0527, -3.37733, 1.3, 5, 5, "elder"},
-        {0, Kind::SPIRIT, 1.82262, -19.335, 1.5, 5, 5, "ally"},
-        {0, Kind::SPIRIT, 22.0452, -28.183, 1.5, 5, 5, "ally"},
-        {0, Kind::SPIRIT, 34.0041, -12.9861, 1.5, 5, 5, "ally"},
-        {0, Kind::SPIRIT, 25.0854, 17.8598, 1.5, 5, 5, "ally"},
-        {0, Kind::SPIRIT, -6.04069, 30.2388, 1.5, 5, 5, "ally"},
-        {0, Kind::START, 5.789, -0.786, 1, 5, 5, "hero start"},
-        // Island 1.
-        {1, Kind::PROP, -124.781, 27.3649, 2.5, 14, 14, "pillar"},
-        {1, Kind::PROP, -134.591, 45.3248, 2.5, 14, 14, "pillar"},
-        {1, Kind::PROP, -122.653, 57.1262, 2.5, 14, 14, "pillar"},
-        {1, Kind::PROP, -105.707, 46.0953, 2.5, 14, 14, "pillar"},
-        {1, Kind::PROP, -107.975, 31.4861, 2.5, 14, 14, "pillar"},
-        {1, Kind::ITEM, 10, 10, 1, 31, 31, "vial"},
-        {1, Kind::SPIRIT, 37.6288, 62.8347, 1.5, 0, 51, "enemy"},
-        {1, Kind::SPIRIT, 50.6288, 62.8347, 1.5, 0, 51, "enemy"},
-        {1, Kind::SPIRIT, -103.901, 23.8578, 1.5, 0, 51, "enemy"},
-        {1, Kind::SPIRIT, -99.8396, -3.82254, 1.5, 0, 51, "enemy"},
-        {1, Kind::SPIRIT, 48.8978, -32.0428, 1.5, 0, 51, "enemy"},
-        {1, Kind::SPIRIT, 58.3287, 20.1636, 1.5, 0, 51, "enemy"},
-        {1, Kind::START, 5.789, -0.786, 1, 0, 51, "hero start"},
-        {2, Kind::START, 5.789, -0.786, 1, 0, 51, "hero start"},
-        {3, Kind::SPIRIT, 110.865, -5.42128, 1.5, 0, 51, "enemy"},
-        {3, Kind::SPIRIT, -48.0823, -46.1021, 1.5, 0, 51, "enemy"},
-        {3, Kind::START, -96, -16.2075, 1, 0, 51, "hero start"},
-        {4, Kind::PROP, 40.3819, -28.6883, 1.3, 2, 3, "lady of the lake"},
-        {4, Kind::SPIRIT, -8.24135, 27.1177, 1.5, 0, 51, "enemy"},
-        {4, Kind::START, -96, -16.2075, 1, 23, 51, "hero start"},
-        // Island 5, the town.
-        {5, Kind::PROP, -38.7849, -119.251, 1.3, 9, 9, "basket"},
-        {5, Kind::PROP, -104.079, 8.18734, 1.3, 9, 9, "basket"},
-        {5, Kind::PROP, 24.7582, 50.8494, 1.3, 9, 9, "basket"},
-        {5, Kind::PROP, 93.5439, -42.3968, 1.3, 15, 15, "basket"},
-        {5, Kind::PROP, -30.6861, -12.9859, 1.3, 9, 9, "basket"},
-        {5, Kind::PROP, -85.6766, -110.901, 2.5, 9, 9, "pillar"},
-        {5, Kind::PROP, -76.784, -99.1723, 2.5, 9, 9, "pillar"},
-        {5, Kind::PROP, -69.23, -90.995, 2.5, 9, 9, "pillar"},
-        {5, Kind::PROP, -89.9712, -79.2841, 2.5, 9, 9, "pillar"},
-        {5, Kind::PROP, -99.8404, -91.4562, 2.5, 9, 9, "pillar"},
-        {5, Kind::PROP, -106.33, -99.8977, 2.5, 9, 9, "pillar"},
-        {5, Kind::PROP, 89.7868, -86.2949, 2.5, 39, 39, "small pillar"},
-        {5, Kind::PROP, 93.7272, -95.6058, 2.5, 39, 39, "small pillar"},
-        {5, Kind::PROP, 88.0183, -106.476, 2.5, 39, 39, "small pillar"},
-        {5, Kind::PROP, 76.6199, -114.451, 2.5, 39, 39, "small pillar"},
-        {5, Kind::PROP, 60.9061, -109.265, 2.5, 39, 39, "small pillar"},
-        {5, Kind::BUILDING, -108.283, -54.0915, 5, 9, 9, "house"},
-        {5, Kind::BUILDING, -102.014, 15.124, 5, 9, 9, "house"},
-        {5, Kind::BUILDING, -37.041, -10.2256, 5, 9, 9, "house"},
-        {5, Kind::BUILDING, 23.2563, -8.25798, 5, 9, 9, "house"},
-        {5, Kind::BUILDING, 83.3368, 9.84411, 5, 9, 9, "house"},
-        {5, Kind::BUILDING, 99.9522, -16.2639, 5, 9, 9, "house"},
-        {5, Kind::BUILDING, 99.0569, -47.2413, 5, 15, 15, "house"},
-        {5, Kind::BUILDING, 21.062, -61.6201, 5, 15, 15, "house"},
-        {5, Kind::BUILDING, 24.0697, -113.71, 5, 15, 15, "house"},
-        {5, Kind::BUILDING, -40.6302, -126.133, 5, 9, 9, "house"},
-        {5, Kind::BUILDING, 25.4819, 93.0429, 5, 9, 9, "house"},
-        {5, Kind::BUILDING, -64.0316, 35.0373, 5, 9, 9, "house"},
-        {5, Kind::BUILDING, 26.7583, 43.9095, 5, 9, 9, "house"},
-        {5, Kind::HUT, -94.1191, -23.9714, 5.6, 9, 9, "tree house"},
-        {5, Kind::HUT, -21.0015, -121.469, 5.6, 9, 9, "tree house"},
-        {5, Kind::HUT, 111.979, 5.45887, 5.6, 9, 9, "tree house"},
-        {5, Kind::HUT, -2.32192, 96.5306, 5.6, 9, 9, "tree house"},
-        {5, Kind::HUT, -7.79315, -48.172, 5.6, 9, 9, "tree house"},
-        {5, Kind::SHOP, 69.7786, -60.5734, 8, 15, 15, "shop"},
-        {5, Kind::PROP, 79.5815, -103.572, 1.3, 39, 39, "king"},
-        {5, Kind::SPIRIT, -100, -40, 1.5, 9, 9, "ally"},
-        {5, Kind::SPIRIT, 10, -1, 1.5, 9, 9, "ally"},
-        {5, Kind::SPIRIT, 0, 0, 1.5, 9, 9, "ally"},
-        {5, Kind::SPIRIT, -1, -6, 1.5, 9, 9, "ally"},
-        {5, Kind::SPIRIT, 10, 10, 1.5, 9, 9, "ally"},
-        {5, Kind::SPIRIT, -6, 6, 1.5, 9, 9, "ally"},
-        {5, Kind::SPIRIT, 15, -10, 1.5, 9, 9, "ally"},
-        {5, Kind::SPIRIT, 10, 15, 1.5, 9, 9, "ally"},
-        {5, Kind::SPIRIT, -12, 12, 1.5, 9, 9, "ally"},
-        {5, Kind::START, -96, -16.2075, 1, 0, 51, "hero start"},
-        // Snow islands.
-        {6, Kind::BUILDING, 26.1855, -11.2436, 5, 51, 51, "house"},
-        {6, Kind::SPIRIT, -45.2477, 21.7962, 1.5, 0, 51, "enemy"},
-        {6, Kind::SPIRIT, 22.3976, 5.46576, 1.5, 0, 51, "enemy"},
-        {6, Kind::START, -96, -16.2075, 1, 0, 51, "hero start"},
-        {7, Kind::SPOT, 46.6842, 75.092, 8, 13, 13, "cave floor"},
-        {7, Kind::ITEM, 47.6171, 70.5469, 1, 13, 14, "gauntlets"},
-        {7, Kind::SPIRIT, -39.2775, 49.9705, 1.5, 0, 51, "enemy"},
-        {7, Kind::START, -96, -16.2075, 1, 0, 51, "hero start"},
-        {8, Kind::BUILDING, 40.4217, -86.1615, 5, 6, 6, "house"},
-        {8, Kind::SPIRIT, 40.4298, 44.6554, 1.5, 0, 51, "enemy"},
-        {8, Kind::SPIRIT, -23.624, 51.2515, 1.5, 0, 51, "enemy"},
-        {8, Kind::START, -96, -16.2075, 1, 0, 51, "hero start"},
-        // Lava islands.
-        {9, Kind::START, -0.793974, 160.49, 1, 14, 14, "hero start"},
-        {9, Kind::ITEM, -40.6063, -58.3563, 1, 24, 25, "ring"},
-        {9, Kind::VOLCANO, -119.703, -13.3144, 8, 14, 51, "volcano"},
-        {9, Kind::VOLCANO, -0.0441543, -14.5697, 8, 14, 51, "volcano"},
-        {9, Kind::VOLCANO, -83.5741, -80.0555, 8, 14, 51, "volcano"},
-        {9, Kind::VOLCANO, 165.818, -144.046, 8, 14, 51, "volcano"},
-        {9, Kind::VOLCANO, 22.4483, 58.5045, 8, 14, 51, "volcano"},
-        {9, Kind::VOLCANO, -18.7939, 150.048, 8, 14, 51, "volcano"},
-        {9, Kind::SPIRIT, -85.0126, 70.9948, 1.5, 14, 51, "enemy"},
-        {9, Kind::SPIRIT, -110.68, -57.1869, 1.5, 14, 51, "enemy"},
-        {9, Kind::SPIRIT, 26.5451, 66.4948, 1.5, 14, 51, "enemy"},
-        {9, Kind::SPIRIT, -26.9214, -17.8116, 1.5, 14, 51, "enemy"},
-        {9, Kind::SPIRIT, -47.8827, 14.9717, 1.5, 14, 51, "enemy"},
-        {9, Kind::SPIRIT, -31.6875, 25.1175, 1.5, 14, 51, "enemy"},
-        {10, Kind::START, -8.61068, 25.7749, 1, 15, 15, "hero start"},
-        {10, Kind::VOLCANO, -60.0602, -29.5829, 8, 10, 51, "volcano"},
-        {10, Kind::VOLCANO, -32.8332, 51.5727, 8, 10, 51, "volcano"},
-        {10, Kind::SPIRIT, -52.966, -24.2892, 1.5, 10, 51, "enemy"},
-        {10, Kind::SPIRIT, 27.8756, -47.1386, 1.5, 10, 51, "enemy"},
-        {10, Kind::SPIRIT, 44.9864, -66.4089, 1.5, 10, 51, "enemy"},
-        // The enemy town and the castle.
-        {11, Kind::BUILDING, -35.1611, 31, 5, 36, 36, "house"},
-        {11, Kind::BUILDING, 104.723, 23.8737, 5, 36, 36, "house"},
-        {11, Kind::BUILDING, 56.0235, 86.9811, 5, 36, 36, "house"},
-        {11, Kind::BUILDING, -7.02173, 7.1404, 5, 36, 36, "house"},
-        {11, Kind::BUILDING, 39.2801, -32.9568, 5, 36, 36, "house"},
-        {11, Kind::SHOP, 58.6924, -4.44712, 8, 36, 36, "shop"},
-        {11, Kind::BUILDING, 20.2093, -52.4273, 5, 24, 24, "house"},
-        {11, Kind::HUT, -6.18213, -76.3092, 5.6, 24, 24, "tree house"},
-        {11, Kind::SPIRIT, 17.1502, 6.35876, 1.5, 0, 51, "enemy"},
-        {11, Kind::SPIRIT, 47.0777, -19.4491, 1.5, 0, 51, "enemy"},
-        {11, Kind::SPIRIT, 77.107, 37.916, 1.5, 0, 51, "enemy"},
-        {11, Kind::SPIRIT, 3.54164, -48.8011, 1.5, 0, 51, "enemy"},
-        {11, Kind::SPIRIT, -39.2731, -25.0065, 1.5, 0, 51, "enemy"},
-        {11, Kind::START, -96, -16.2075, 1, 0, 51, "hero start"},
-        {12, Kind::SPOT, 42.232, -37.0664, 2, 32, 32, "quest point 5"},
-        {12, Kind::SPOT, 8, -5, 1, 32, 32, "castle height sample"},
-        {12, Kind::SPOT, 14.4376, 47.9318, 1.5, 32, 32, "boss"},
-        {12, Kind::SPOT, 9.33125, 74.2513, 1.5, 32, 32, "princess"},
-        {12, Kind::START, -96, -16.2075, 1, 0, 51, "hero start"},
-    };
+    static std::vector<Footing> list;
+    if (!list.empty()) return list;
+    Controller& world = gameWorld();
+    TexturesMeshes& t = world.texturesMeshes;
+    for (int i = 0; i < ISLAND_COUNT; i++) {
+        Island& island = *world.islands[i];
+        for (StaticObject* building : island.buildings) {
+            Vector3D p = building->getPosition();
+            std::string what = nameOf(building, t);
+            if (building == island.shopBuilding)
+                list.push_back({i, Kind::SHOP, p.x, p.z, 8, levelBelow(p.y), levelAbove(p.y), what});
+            else if (building->getCollisionRadius() == 5.0f)  // huts stand on their trees
+                list.push_back({i, Kind::BUILDING, p.x, p.z, 5, levelBelow(p.y), levelAbove(p.y), what});
+        }
+        for (Object* object : island.otherStaticObjectsNoBuildings) {
+            StaticObject* prop = dynamic_cast<StaticObject*>(object);
+            Vector3D p = prop->getPosition();
+            std::string what = nameOf(prop, t);
+            double base = what == "still spirit" ? p.y - 1.3 : p.y;
+            if (what == "tree house") {
+                list.push_back({i, Kind::HUT, p.x, p.z, 5.6, levelBelow(base), levelAbove(base), what});
+            } else if (what == "cave floor") {
+                list.push_back({i, Kind::SPOT, p.x, p.z, 8, levelBelow(base), levelAbove(base), what});
+            } else if (what == "castle") {
+                // It stands 2 below the ground the level samples at (8, -5).
+                list.push_back({i, Kind::SPOT, 8, -5, 1, levelBelow(base + 2), levelAbove(base + 2),
+                                "castle height sample"});
+            } else {
+                list.push_back({i, Kind::PROP, p.x, p.z, object->getCollisionRadius(), levelBelow(base),
+                                levelAbove(base), what});
+            }
+        }
+        for (Volcano* volcano : island.volcanoes) {
+            Vector3D p = volcano->getPosition();
+            // Its mesh's base is 7 across.
+            list.push_back({i, Kind::VOLCANO, p.x, p.z, 7, levelBelow(p.y), levelAbove(p.y), "volcano"});
+        }
+        // A spirit's position is its eye, 1.3 above its feet: it may start
+        // with its feet a little in the ground (the town's allies, the one in
+        // the cave) or drop a little onto it; the terrain tops out at 51.
+        std::vector<EnemyForestSpirit*> spirits = island.forestSpirits;
+        if (i == 12) {
+            island.createBoss();
+            spirits = island.forestSpirits;
+        }
+        for (EnemyForestSpirit* spirit : spirits) {
+            Vector3D p = spirit->getPosition();
+            int low = std::min(levelBelow(p.y - 1.3) - 1, 51);
+            list.push_back({i, Kind::SPIRIT, p.x, p.z, 1.5, low, levelBelow(p.y),
+                            spirit->getIsBoss() ? "boss" : spirit->getAggressive() ? "enemy" : "ally"});
+        }
+        if (i == 12) island.killAllEnemies();
+        for (HoldableItem* item : island.islandHoldableItems) {
+            if (item->getIsMoney()) continue;  // the coins have their own check
+            Vector3D p = item->getPosition();
+            double given = item->itemType == ITEM_ONE_RING ? p.y : p.y - 1.0;
+            list.push_back({i, Kind::ITEM, p.x, p.z, 1, levelBelow(given) - 2, levelAbove(given),
+                            item->itemType == ITEM_VIAL       ? "vial"
+                            : item->itemType == ITEM_GAUNTLETS ? "gauntlets"
+                                                               : "ring"});
+        }
+        Vector3D start = island.getHeroInitialPosition();
+        list.push_back({i, Kind::START, start.x, start.z, 1, 0, 51, "hero start"});
+    }
     return list;
 }
 
@@ -234,25 +186,37 @@ struct GroundPlane {
     int level;
 };
 
-inline const GroundPlane groundPlanes[] = {
-    {0, 4.37692, 1.33774, 50, 5},
-    {5, -0.807637, 15.0316, 50, 9},
-    {5, -69.6098, -74.6732, 50, 9},
-    {5, 74.0437, -96.712, 30, 39},
-};
+inline const std::vector<GroundPlane>& groundPlanes() {
+    static std::vector<GroundPlane> list;
+    if (list.empty()) {
+        Controller& world = gameWorld();
+        for (int i = 0; i < ISLAND_COUNT; i++)
+            for (TexturePlane* plane : world.islands[i]->texturePlanes)
+                list.push_back({i, plane->x, plane->z, plane->size, levelBelow(plane->y)});
+    }
+    return list;
+}
 
 struct QuestSite {
     int island;
     double x, y, z;
 };
 
-// Quest points fire when the hero's position comes within 9 of them.
-inline const QuestSite questSites[] = {
-    {0, 21.0527, 10, -3.37733},
-    {5, 78.5978, 44.5306, -103.045},
-    {4, 40.3819, 9.70935, -28.6883},
-    {12, 42.232, 37.2884, -37.0664},
-};
+// Quest points fire when the hero's position comes within 8 of them; the
+// ones quests add later (the king's return, the princess) stand where those
+// quests put them.
+inline const std::vector<QuestSite>& questSites() {
+    static std::vector<QuestSite> list;
+    if (list.empty()) {
+        Controller& world = gameWorld();
+        for (int i = 0; i < ISLAND_COUNT; i++)
+            for (QuestPoint* point : world.islands[i]->questPoints) {
+                Vector3D p = point->getPosition();
+                list.push_back({i, p.x, p.y, p.z});
+            }
+    }
+    return list;
+}
 
 struct Surface {
     int island;
@@ -262,34 +226,39 @@ struct Surface {
     std::vector<Ground> outline;
 };
 
+inline std::vector<Ground> outlineOf(Water* water) {
+    std::vector<Ground> corners;
+    for (const Vector3D& corner : water->outline) corners.push_back({corner.x, corner.z});
+    return corners;
+}
+
+// The first water or lava plane of each island: the one the game tests for
+// wading and for lava.
 inline const std::vector<Surface>& surfaces() {
-    static const std::vector<Surface> list = {
-        {1, 2.5, false, 3,
-         {{117.529, 31.1964}, {73.4492, -111.898}, {-39.1265, -21.7108}, {-123.838, 97.5372}, {-86.4515, 103.061}}},
-        {4, 22.5041, false, 23,
-         {{95.0989, 34.6854}, {103.006, -63.2162}, {50.3761, -97.8575}, {-40.8385, -80.3423}, {-75.6107, 6.73603},
-          {-23.059, 76.1393}}},
-        {7, 7.09621, false, 8,
-         {{26.304, 12.7271}, {-34.6558, 31.4388}, {-6.38842, 75.0585}, {37.5246, 76.1369}, {49.4924, 69.4858},
-          {48.643, 41.0623}}},
-        {8, 2.21376, false, 3,
-         {{-98.0604, 4.11275}, {-52.0361, 31.8931}, {5.93933, 47.0324}, {29.908, 46.3635}, {61.5798, 18.4881},
-          {58.3164, -22.5402}, {37.6314, -42.834}, {-6.62242, -37.8205}, {-22.1563, -11.2179}, {-28.5233, 3.43136},
-          {-48.5226, 3.26732}, {-68.0585, -10.6266}, {-98.6363, -14.0156}}},
-        {9, 13.6478, true, 14,
-         {{-91.2933, -13.7016}, {-17.876, -1.97357}, {14.2083, -88.6064}, {-87.9196, -111.779}}},
-        {10, 8.9974, true, 10,
-         {{-93.1213, -44.6579}, {-81.7177, -36.5698}, {-65.9057, -34.602}, {-37.4263, 7.38815}, {17.3791, 26.908},
-          {63.9583, -1.75923}, {79.5124, -31.384}, {80.8577, -46.1926}, {54.5708, -61.6642}, {43.8898, -38.0715},
-          {1.40816, -23.9549}, {-1.71443, -61.8994}, {-39.3938, -68.2038}, {-59.6064, -59.629}, {-88.2941, -64.9522}}},
-    };
+    static std::vector<Surface> list;
+    if (list.empty()) {
+        Controller& world = gameWorld();
+        for (int i = 0; i < ISLAND_COUNT; i++) {
+            Island& island = *world.islands[i];
+            if (island.waterPlanes.empty()) continue;
+            Water* water = island.waterPlanes.front();
+            int dry = water->isWater ? levelAbove(water->height) : safeLevel(i);
+            list.push_back({i, water->height, !water->isWater, dry, outlineOf(water)});
+        }
+    }
     return list;
 }
 
-// Island 4's pond on its high plateau, not the one the game tests for wading.
-inline const std::vector<Ground> pond4 = {{-40.1972, 34.0069}, {-50.3807, 23.4033}, {-55.1139, 21.8439},
-                                          {-63.8857, 22.6566}, {-71.1553, 29.0414}, {-68.4351, 46.0879},
-                                          {-42.6342, 49.1016}, {-37.0259, 40.2704}, {-38.4987, 35.6107}};
+// Island 4's pond on its high plateau, its second plane: not the one the
+// game tests for wading.
+inline const Surface& pond4() {
+    static Surface pond;
+    if (pond.outline.empty()) {
+        Water* water = gameWorld().islands[4]->waterPlanes.at(1);
+        pond = {4, water->height, false, levelAbove(water->height), outlineOf(water)};
+    }
+    return pond;
+}
 
 struct Crest {
     int island;
@@ -301,12 +270,16 @@ struct Crest {
     }
 };
 
-inline const Crest crests[] = {
-    {1, {-119.343, 97.4653}, {-93.5454, 101.386}},
-    {4, {-41.6366, 33.382}, {-49.1084, 24.9153}},
-    {7, {44.8652, 63.098}, {36.1388, 71.3094}},
-    {8, {-98.8053, -10.2681}, {-98.6866, 1.20209}},
-};
+inline const std::vector<Crest>& crests() {
+    static std::vector<Crest> list;
+    if (list.empty()) {
+        Controller& world = gameWorld();
+        for (int i = 0; i < ISLAND_COUNT; i++)
+            if (Waterfall* fall = world.islands[i]->waterfall)
+                list.push_back({i, {fall->start.x, fall->start.z}, {fall->end.x, fall->end.z}});
+    }
+    return list;
+}
 
 // Invisible walls the hero must not slip under: the ground along them.
 struct WallChain {
@@ -315,23 +288,26 @@ struct WallChain {
     std::vector<Ground> points;
 };
 
+// Each panel is two triangles over one segment; consecutive panels that
+// share an end make one chain.
 inline const std::vector<WallChain>& wallChains() {
-    static const std::vector<WallChain> list = {
-        {7, 11,
-         {{33.7114, 74.6134}, {40.6036, 81.673}, {47.5723, 81.7457}, {52.6115, 78.4964}, {54.6177, 71.7999},
-          {48.3743, 63.5161}}},
-        {12, 29,
-         {{24.4871, 48.4598}, {24.6225, 23.642}, {22.0216, 24.4601}, {20.9588, 23.2397}, {33.9588, 17.5087},
-          {30.4338, 30.9113}, {42.2294, 32.9014}, {59.1364, 59.8368}, {58.0273, 72.7175}, {49.5866, 87.3775},
-          {41.3651, 94.6548}, {20.7854, 91.3963}, {13.6722, 99.7323}, {5.04303, 102.087}, {-3.55772, 104.483},
-          {-13.3552, 99.3981}, {-17.7823, 65.8456}, {-15.2151, 47.2286}, {-20.1292, 36.2886}, {-17.6793, 30.9669},
-          {-4.78977, 30.4137}, {-2.3361, 22.4543}, {-7.6728, 18.1367}, {-6.84919, 16.3073}, {5.41849, 22.4354},
-          {2.93311, 42.9244}}},
-        {12, 29,
-         {{23.5277, 25.4892}, {23.2543, 46.3766}, {25.1762, 49.813}, {28.1715, 55.9394}, {30.292, 68.7259},
-          {27.3491, 76.1495}, {20.7608, 82.2674}, {12.1782, 84.9636}, {0.426694, 82.7501}, {-6.2396, 76.7165},
-          {-8.93773, 68.1516}, {-8.54963, 58.1592}, {-3.2383, 49.7029}, {3.50757, 44.5129}, {4.38697, 25.5106}}},
-    };
+    static std::vector<WallChain> list;
+    if (!list.empty()) return list;
+    Controller& world = gameWorld();
+    for (int i = 0; i < ISLAND_COUNT; i++) {
+        std::vector<Wall*>& walls = world.islands[i]->walls;
+        for (size_t k = 0; k + 1 < walls.size(); k += 2) {
+            Vector3D a = walls[k]->polygon->getPoint(0), b = walls[k]->polygon->getPoint(1);
+            WallChain* chain = list.empty() ? nullptr : &list.back();
+            bool continues = chain && chain->island == i && chain->points.back().x == a.x &&
+                             chain->points.back().z == a.z;
+            if (!continues) {
+                list.push_back({i, levelBelow(a.y) - 1, {{a.x, a.z}}});
+                chain = &list.back();
+            }
+            chain->points.push_back({b.x, b.z});
+        }
+    }
     return list;
 }
 

@@ -81,7 +81,7 @@ TEST(TerrainPlacement, EverythingPlacedStandsOnLevelGroundAtItsLevel) {
             if (!wrong.empty()) problems.add(f.island, "shop table at " + at(f.x + 7, f.z) + ": " + wrong);
         }
     }
-    for (const QuestSite& q : questSites) {
+    for (const QuestSite& q : questSites()) {
         if (field(q.island).height(q.x, q.z) == HeightField::UNDEFINED)
             problems.add(q.island, "quest point over no ground at " + at(q.x, q.z));
     }
@@ -93,7 +93,7 @@ TEST(TerrainPlacement, EverythingPlacedStandsOnLevelGroundAtItsLevel) {
 TEST(TerrainPlacement, GatesStandOnLevelGroundWithRoomAllRound) {
     Problems problems;
     for (int g = 0; g < 24; ++g) {
-        const GateSite& gate = gateSites[g];
+        const GateSite& gate = gateSites()[g];
         const HeightField& map = field(gate.island);
         int low = std::max(gate.level(), safeLevel(gate.island));
         std::string wrong = levelGround(map, gate.x, gate.z, 9, low, gate.level());
@@ -107,7 +107,7 @@ TEST(TerrainPlacement, GatesStandOnLevelGroundWithRoomAllRound) {
 
 TEST(TerrainPlacement, GroundPlanesLieOnExactlyLevelSquares) {
     Problems problems;
-    for (const GroundPlane& plane : groundPlanes) {
+    for (const GroundPlane& plane : groundPlanes()) {
         const HeightField& map = field(plane.island);
         double h = plane.side / 2;
         for (int j = (int)std::floor(plane.z - h) + map.getHalf(); j <= (int)std::ceil(plane.z + h) + map.getHalf(); ++j)
@@ -148,17 +148,22 @@ TEST(TerrainPlacement, WaterAndLavaLieLowOnlyInsideTheirOutlines) {
     }
     // Island 4's pond sits in a rim on its plateau.
     const HeightField& map = field(4);
-    const Crest& lip = crests[1];
+    const Crest* lip = nullptr;
+    for (const Crest& c : crests())
+        if (c.island == 4) lip = &c;
+    ASSERT_NE(lip, nullptr);
+    const Surface& pond = pond4();
     int inside = 0, under = 0;
     for (int j = 0; j < map.getSide(); ++j)
         for (int i = 0; i < map.getSide(); ++i) {
             double x = map.worldX(i), z = map.worldZ(j);
             int l = map.level(i, j);
             if (l < 0) continue;
-            if (insideOutline(pond4, x, z)) {
+            if (insideOutline(pond.outline, x, z)) {
                 inside++;
-                if (l < 48.5808) under++;
-            } else if (outlineDistance(pond4, x, z) < 2 && segmentDistance(lip.start, lip.end, x, z) > 4 && l < 49) {
+                if (l < pond.level) under++;
+            } else if (outlineDistance(pond.outline, x, z) < 2 && segmentDistance(lip->start, lip->end, x, z) > 4 &&
+                       l < pond.dryAtLeast) {
                 problems.add(4, "pond rim at level " + std::to_string(l) + " at " + at(x, z));
             }
         }
@@ -186,7 +191,7 @@ TEST(TerrainPlacement, WaterfallsPourFromTheirCrests) {
     Problems problems;
     for (const Expectation& e : expectations) {
         const Crest* crest = nullptr;
-        for (const Crest& c : crests)
+        for (const Crest& c : crests())
             if (c.island == e.island) crest = &c;
         ASSERT_NE(crest, nullptr);
         const HeightField& map = field(e.island);
@@ -272,6 +277,12 @@ TEST(TerrainPlacement, EveryCoinLiesOverWalkableGround) {
                     problems.add(island, "coin over ground " + std::to_string(h) + " at " + at(x, z));
             }
         if (count < 20 || count > 120) problems.add(island, std::to_string(count) + " coins");
+        // The game stops at the first coin over no ground: it must have
+        // placed every one.
+        int placed = 0;
+        for (HoldableItem* item : gameWorld().islands[island]->islandHoldableItems) placed += item->getIsMoney();
+        if (placed != count)
+            problems.add(island, "the game placed " + std::to_string(placed) + " of " + std::to_string(count) + " coins");
     }
     EXPECT_TRUE(problems.empty()) << problems.report();
 }
@@ -298,7 +309,7 @@ TEST(TerrainPlacement, TreesKeepClearOfWhatTheGamePlaces) {
                         problems.add(island, "tree at " + at(x, z) + " within " + std::to_string((int)clearance) +
                                                  " of the " + what + " at " + at(px, pz));
                 };
-                for (const GateSite& g : gateSites)
+                for (const GateSite& g : gateSites())
                     if (g.island == island) tooClose(g.x, g.z, 12, "gate");
                 for (const Footing& f : footings()) {
                     if (f.island != island) continue;
@@ -308,7 +319,7 @@ TEST(TerrainPlacement, TreesKeepClearOfWhatTheGamePlaces) {
                                                                   : 4;
                     tooClose(f.x, f.z, clearance, f.what);
                 }
-                for (const QuestSite& q : questSites)
+                for (const QuestSite& q : questSites())
                     if (q.island == island) tooClose(q.x, q.z, 6, "quest point");
                 if (island == 7) tooClose(46.6842, 75.092, 14, "cave");
                 if (island == 12 && x > -21 && x < 60 && z > 16 && z < 105)

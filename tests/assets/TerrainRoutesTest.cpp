@@ -149,7 +149,7 @@ void blockSolids(StepGrid& grid, int island) {
             default: break;
         }
     }
-    for (const GateSite& g : gateSites) {
+    for (const GateSite& g : gateSites()) {
         if (g.island != island) continue;
         Ground n = g.front(), s = {n.z, -n.x};  // the slab runs along s
         for (double depth : {-0.7, 0.1}) {
@@ -176,12 +176,12 @@ struct Goal {
 };
 
 Goal arrivalOf(const StepGrid& grid, int gate) {
-    Ground a = gateSites[gate].arrival();
+    Ground a = gateSites()[gate].arrival();
     return {"gate " + std::to_string(gate), grid.cellsNear(a.x, a.z, 2.5)};
 }
 
 Goal questOf(const StepGrid& grid, int island) {
-    for (const QuestSite& q : questSites)
+    for (const QuestSite& q : questSites())
         if (q.island == island) return {"quest point", grid.cellsFiring(q)};
     return {"quest point", {}};
 }

@@ -401,8 +401,10 @@ TEST_F(ControllerTest, TheWorldFreezesUnderTheMenuOnlyAfterAGameHasStarted) {
     EXPECT_TRUE(vectorNear(c.skyBox.getPosition(), Vector3D(4, 5, 6))) << "runs at a shop and in a cut scene";
 
     c.camera.setCameraMode(CAMERA_THIRD_PERSON);
+    // Centred before the hero takes its step of the frame.
+    Vector3D heroBefore = c.hero.getPosition();
     c.updateWorld();
-    EXPECT_TRUE(vectorNear(c.skyBox.getPosition(), c.hero.getPosition())) << "on the hero when locked";
+    EXPECT_TRUE(vectorNear(c.skyBox.getPosition(), heroBefore)) << "on the hero when locked";
 }
 
 TEST_F(ControllerTest, ACutSceneThatIsDoneHandsTheCameraToTheHeroTheSameFrame) {
@@ -411,12 +413,44 @@ TEST_F(ControllerTest, ACutSceneThatIsDoneHandsTheCameraToTheHeroTheSameFrame) {
     c.introScreen = true;
     tap(SDLK_ESCAPE);
     ASSERT_TRUE(c.cutScenePlaying);
-    ASSERT_TRUE(c.cutScenes[0]->isCutSceneDone());
+    while (!c.cutScenes[0]->isCutSceneDone()) c.updateCamera();  // the whole flight
+    EXPECT_TRUE(c.cutScenePlaying) << "until the frame after its last step";
     c.updateCamera();
     EXPECT_FALSE(c.cutScenePlaying);
     Vector3D eye = c.camera.getEye();
     Vector3D heroPosition = c.hero.getPosition();
     EXPECT_NEAR(eye.subtract(&heroPosition).getLength(), 10.0f, 1e-3f) << "the orbit, from this frame";
+}
+
+// Scenes keep their place: a skipped one goes on where it was left at the
+// next entry, a finished one is over at once.
+TEST_F(ControllerTest, ACutSceneNeverRewinds) {
+    Controller& c = *controller;
+    c.inMainMenu = false;
+    tap(SDLK_F3);
+    ASSERT_TRUE(c.cutScenePlaying);
+    ASSERT_EQ(c.currentCutScene, 3);
+    for (int i = 0; i < 10; i++) c.updateCamera();
+    tap(SDLK_ESCAPE);
+    EXPECT_FALSE(c.cutScenePlaying);
+    EXPECT_TRUE(inThirdPerson());
+
+    tap(SDLK_0);
+    tap(SDLK_F3);
+    ASSERT_TRUE(c.cutScenePlaying);
+    c.updateCamera();
+    Camera alone;
+    CutScene fresh(&alone, 4);
+    for (int i = 0; i < 11; i++) fresh.update();
+    EXPECT_TRUE(vectorNear(c.camera.getEye(), alone.getEye())) << "the eleventh step, not the first";
+
+    while (c.cutScenePlaying) c.updateCamera();
+    tap(SDLK_0);
+    tap(SDLK_F3);
+    EXPECT_TRUE(c.cutScenePlaying) << "every entry asks for the scene";
+    c.updateCamera();
+    EXPECT_FALSE(c.cutScenePlaying) << "but it is over";
+    EXPECT_TRUE(inThirdPerson());
 }
 
 TEST_F(ControllerTest, FreeViewMouseMotionIsScaledDown) {

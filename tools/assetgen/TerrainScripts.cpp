@@ -498,7 +498,8 @@ void designIsland9(TerrainDesign& d) {
     b.volcano({-18.7939, 150.048}, 14);
     b.spirit({-85.0126, 70.9948}, 21);
     b.spirit({-110.68, -57.1869}, 41);
-    b.spirit({26.5451, 66.4948}, 14);
+    // This one stands high on a crag beside the valley's volcano.
+    b.pad({26.5451, 66.4948}, 1.6, 30, 6);
     b.spirit({-26.9214, -17.8116}, 47);
     b.spirit({-47.8827, 14.9717}, 38);
     b.spirit({-31.6875, 25.1175}, 38);
@@ -546,7 +547,8 @@ void designIsland10(TerrainDesign& d) {
     b.spirit({-8.61068, 25.7749}, 15);
     b.volcano({-60.0602, -29.5829}, 20);
     b.volcano({-32.8332, 51.5727}, 14);
-    b.spirit({-52.966, -24.2892}, 20);
+    // And this one on a crag by the western volcano.
+    b.pad({-52.966, -24.2892}, 1.6, 32, 6);
     b.spirit({27.8756, -47.1386}, 26);
     b.spirit({44.9864, -66.4089}, 38);
     b.mounds(box(-106, -106, 106, 106), 4, 18, 3, 5);
@@ -613,6 +615,7 @@ void designIsland12(TerrainDesign& d) {
     b.gate({64.226, -120.138}, 32);
     b.pad({42.232, -37.0664}, 6, 32, 8);  // quest point 5
     b.pad({8, -5}, 4, 32, 6);             // where the castle's height is taken
+    b.pad({14.4376, 47.9318}, 1.6, 35, 3);  // the dais the boss appears on
     b.keepClear(grow(ellipse({19, 60}, 50, 56), 6));
     b.spirit({-96, -16.2075}, b.levelAt({-96, -16.2075}));
     b.mounds(box(-138, -138, 138, 138), 4, 18, 3, 6);

@@ -1,6 +1,6 @@
 #include "Object/Character/Character.h"
 
-Character::Character() {}
+Character::Character() : up(0.0f, 0.0f, 0.0f), center(0.0f, 0.0f, 0.0f), velocity(0.0f, 0.0f, 0.0f) {}
 
 Character::~Character() {}
 

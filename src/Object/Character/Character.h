@@ -6,7 +6,6 @@
 
 // Base of every walking figure. The inherited position is the figure's eye
 // point; the view direction runs from it to the look-at point.
-// Minimal for now: it grows with the figures' movement later.
 class Character : public Object {
 public:
     Character();
@@ -18,6 +17,8 @@ public:
     void setCenter(Vector3D center);
     // center - position, not normalised.
     Vector3D getViewDirection();
+    Vector3D getVelocity() { return velocity; }
+    void setVelocity(Vector3D v) { velocity = v; }
     bool isHeightMap();
 
 protected:

@@ -2,9 +2,14 @@
 #define HOLDABLEITEM_H
 
 #include "Object/Object.h"
+#include "Vector3D/Vector3D.h"
 
+class Hero;
+class Sounds;
 class StaticObject;
+class TexturesMeshes;
 
+// Value 7 is never made.
 enum HoldableItemType {
     ITEM_VIAL = 0,
     ITEM_REGEN_RING = 1,
@@ -20,9 +25,9 @@ enum HoldableItemType {
     ITEM_PRINCESS = 12
 };
 
-// An item the hero can pick up, buy, equip or consume, shown through a
-// static object it owns. Minimal for now: effects on the hero and drawing
-// come with the items.
+// An item the hero can pick up, buy, equip or consume. Its look is a static
+// object that the item owns; its effect on the hero is applied by
+// useOrEquip. An item is never both equippable and consumable.
 class HoldableItem : public Object {
 public:
     int itemType;
@@ -30,23 +35,46 @@ public:
     HoldableItem(bool equippable, bool consumable, bool isMoney, int itemType);
     virtual ~HoldableItem();
 
+    // Equips or takes off an equippable item, or uses a vial; each effect
+    // has an exact undo.
+    void useOrEquip(Hero* hero, TexturesMeshes* texturesMeshes, Sounds* sounds);
+    // The look at the item's position, at the display scale.
     void draw() override;
+    // The look at p, at the display scale (the heads-up display's signal).
+    void drawAtPosition(Vector3D* p);
+    // The look at the item's position at the inventory scale, turned by
+    // angle degrees about y, drawn even while switched off.
+    void drawRotating(float angle);
     void setStaticObject(StaticObject* object);
     StaticObject* getStaticObject();
-    void setDisplayScale(float scale);
-    void setPrice(int price);
-    int getValue();
-    bool getIsMoney();
+    // Switches the look, and so every one of its shared meshes, on or off.
     void setEnabledDrawing(bool enabled);
+    bool getIsMoney();
+    bool isEquippable();
+    bool isConsumable();
+    int getValue();
+    void setPrice(int price);
+    void setDisplayScale(float scale);
+    void setinventoryScale(float scale);
+    // Buying is the shop's business.
+    void buy(Hero* hero);
 
 protected:
-    bool equippable;
-    bool consumable;
+    int price;
     bool isMoney;
     bool equipped;
-    int price;
-    float displayScale;
+    bool equippable;
+    bool consumable;
     StaticObject* object;
+    float displayScale;
+    float inventoryScale;
+
+private:
+    // The look with its origin at p, scaled about p.
+    void drawLook(Vector3D p, float scale, float angle, bool inInventory);
+
+    HoldableItem(const HoldableItem&) = delete;
+    HoldableItem& operator=(const HoldableItem&) = delete;
 };
 
 #endif

@@ -5,31 +5,51 @@
 #include "Vector3D/Vector3D.h"
 
 class Controller;
+class Portal;
 class Texture;
 
-// A projectile: a portal missile or a fire ball. Minimal for now: flight,
-// throwing and drawing come with the missiles.
+// A thrown ball: a portal missile or a fire ball. It is held in the
+// thrower's hand until the limb animation launches it; from then on the
+// controller moves it once a frame and retires it.
 class Missile : public Object {
 public:
-    Missile();
+    Missile(Vector3D* position, Vector3D* velocity, Vector3D* up);
     virtual ~Missile();
 
+    // A ball of radius 0.5 spinning about its axis, textured or reddish.
     void draw() override;
-    virtual void move(Controller* controller);
-    virtual bool isAlphaPortalMissile();
-    virtual bool isBetaPortalMissile();
+    // One frame of flight: spin, gravity, velocity, then the local portals.
+    virtual void move(Controller* controller) = 0;
+    virtual bool isAlphaPortalMissile() = 0;
+    virtual bool isBetaPortalMissile() = 0;
 
+    void initialize(Vector3D* position, Vector3D* velocity, Vector3D* up);
+    void setTexture(Texture* texture);
     // False while the missile is still in a thrower's hand.
     bool getLaunched();
+    void setLaunched(bool launched);
+    void setVelocity(Vector3D velocity);
     Vector3D getVelocity();
-    void setTexture(Texture* texture);
+    float getSpin() { return spin; }
+    Vector3D getSpinAxis() { return spinAxis; }
     // 1000 units or more from the origin.
     bool isOffBoard();
+    bool isHeightMap();
+
+    // Passage through the local portal pair.
+    void applyPortalCollisions(Controller* controller);
+    void movePositionThroughPortal(Portal* in, Portal* out);
 
 protected:
-    bool launched;
+    Missile();
+    // The frame's flight with the kind's spin and gravity.
+    void fly(Controller* controller, float spinStep, float gravity);
+
+    Vector3D spinAxis;
     Vector3D velocity;
+    bool launched;
     Texture* texture;
+    float spin;
 };
 
 #endif

@@ -77,3 +77,58 @@ stencil_bits() {
         $1 == "Visual" && $2 == "ID:" { current = ($3 == id || $3 == "0x" id) }
         current && match($0, /stencilSize=[0-9]+/) { print substr($0, RSTART + 12, RLENGTH - 12); exit }'
 }
+
+# picture_distance SHOT X Y PICTURE [INSET]: how far the screenshot's region
+# at (X, Y), the size of PICTURE, is from that picture, as a normalised RMSE
+# (0 same, 1 opposite). INSET pixels are left out along every edge, for
+# transparent rims.
+picture_distance() {
+    local shot=$1 x=$2 y=$3 picture=$4 inset=${5:-0} size w h
+    size=$(identify -format '%w %h' "$picture") || return 1
+    read -r w h <<<"$size"
+    w=$((w - 2 * inset)) h=$((h - 2 * inset))
+    compare -metric RMSE "$shot[${w}x${h}+$((x + inset))+$((y + inset))]" "$picture[${w}x${h}+${inset}+${inset}]" null: 2>&1 |
+        sed -n 's/.*(\(.*\)).*/\1/p'
+}
+
+# shows_picture SHOT X Y INSET PICTURE [OTHER...]: the region shows PICTURE
+# (drawn through a scaled texture: close, not exact) and is nearer to it
+# than to each OTHER picture that could stand there. Otherwise sets
+# PICTURE_MISMATCH to why and returns 1.
+shows_picture() {
+    local shot=$1 x=$2 y=$3 inset=$4 picture=$5 own other d
+    shift 5
+    own=$(picture_distance "$shot" "$x" "$y" "$picture" "$inset")
+    if [ -z "$own" ]; then
+        PICTURE_MISMATCH="cannot compare with $picture"
+        return 1
+    fi
+    if ! awk -v d="$own" 'BEGIN { exit !(d < 0.08) }'; then
+        PICTURE_MISMATCH="region differs from $(basename "$picture") by $own"
+        return 1
+    fi
+    for other in "$@"; do
+        d=$(picture_distance "$shot" "$x" "$y" "$other" "$inset")
+        if ! awk -v a="$own" -v b="$d" 'BEGIN { exit !(a < b) }'; then
+            PICTURE_MISMATCH="region is as near $(basename "$other") ($d) as $(basename "$picture") ($own)"
+            return 1
+        fi
+    done
+}
+
+# await_picture SHOT WHAT X Y INSET PICTURE [OTHER...]: screenshots into SHOT
+# until the region shows PICTURE as shows_picture says, for up to 20 s.
+await_picture() {
+    local shot=$1 what=$2 i
+    shift 2
+    for i in $(seq 40); do
+        screenshot "$shot"
+        shows_picture "$shot" "$@" && return 0
+        kill -0 "$GAME_PID" 2>/dev/null || fail "$what: the game has ended"
+        sleep 0.5
+    done
+    fail "$what: $PICTURE_MISMATCH"
+}
+
+# screen_distance A B: how far two screenshots are apart (normalised RMSE).
+screen_distance() { compare -metric RMSE "$1" "$2" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p'; }

@@ -1,0 +1,151 @@
+// How an island draws itself: in the normal view, culled by its octree, and
+// seen through a local portal or through a gate from another island.
+#include <cassert>
+
+#include "Camera/Camera.h"
+#include "Controller/Controller.h"
+#include "Frustum/Frustum.h"
+#include "Island/Island.h"
+#include "Island/IslandScenery.h"
+#include "Object/Character/ForestSpirit/EnemyForestSpirit/EnemyForestSpirit.h"
+#include "Object/HeightMap/HeightMap.h"
+#include "Object/HoldableItem/HoldableItem.h"
+#include "Object/Portal/IslandPortal/IslandPortal.h"
+#include "Object/StaticObject/StaticObject.h"
+#include "TexturePlane/TexturePlane.h"
+
+static bool isVisible(const VisibleObjectSet& visible, Object* object) {
+    return visible.count((std::uintptr_t)object) != 0;
+}
+
+void Island::drawHeightMap(Controller*) { heightMap->draw(); }
+
+void Island::draw(Controller* controller) {
+    Camera* camera = controller->getCamera();
+    Vector3D eye = camera->getEye();
+    Vector3D centre = camera->getCenter();
+    Vector3D up = camera->getUp();
+    VisibleObjectSet visible = octree.getObjectsInFrustum(&eye, &centre, &up);
+    nature->draw(&visible);
+    for (Volcano* volcano : volcanoes) {
+        if (isVisible(visible, volcano)) {
+            volcano->draw();
+        }
+    }
+    if (shopBuilding && isVisible(visible, shopBuilding)) {
+        assert(shop);
+        shopBuilding->draw();
+    }
+    for (size_t i = 0; i < texturePlanes.size(); i++) {
+        assert(texturePlanes.at(i));
+        texturePlanes.at(i)->draw();
+    }
+    for (size_t i = 0; i < islandHoldableItems.size(); i++) {
+        assert(islandHoldableItems.at(i));
+        if (octree.isObjectInFrustum(islandHoldableItems.at(i))) {
+            islandHoldableItems.at(i)->draw();
+        }
+    }
+    for (size_t i = 0; i < forestSpirits.size(); i++) {
+        assert(forestSpirits.at(i));
+        if (octree.isObjectInFrustum(forestSpirits.at(i))) {
+            forestSpirits.at(i)->draw();
+        }
+    }
+    for (size_t i = 0; i < otherStaticObjectsNoBuildings.size(); i++) {
+        assert(otherStaticObjectsNoBuildings.at(i));
+        otherStaticObjectsNoBuildings.at(i)->draw();
+    }
+    for (size_t i = 0; i < buildings.size(); i++) {
+        assert(buildings.at(i));
+        if (isVisible(visible, buildings.at(i))) {
+            buildings.at(i)->draw();
+        }
+    }
+    for (size_t i = 0; i < islandPortals.size(); i++) {
+        assert(islandPortals.at(i));
+        if (isVisible(visible, islandPortals.at(i))) {
+            islandPortals.at(i)->drawMesh(controller);
+        }
+    }
+    for (size_t i = 0; i < waterPlanes.size(); i++) {
+        assert(waterPlanes.at(i));
+        waterPlanes.at(i)->draw();
+    }
+    for (size_t i = 0; i < questPoints.size(); i++) {
+        assert(questPoints.at(i));
+        questPoints.at(i)->drawIcon();
+    }
+}
+
+void Island::drawIslandPortalOpenings(Controller* controller) {
+    Camera* camera = controller->getCamera();
+    Frustum frustum;
+    frustum.setFrustum(45.0f, 1.3333334f, 0.1f, 1000.0f);
+    frustum.setView(camera->getEye(), camera->getCenter(), camera->getUp());
+    for (size_t i = 0; i < islandPortals.size(); i++) {
+        assert(islandPortals.at(i));
+        if (frustum.objectInFrustum(islandPortals.at(i)) != FRUSTUM_OUTSIDE) {
+            islandPortals.at(i)->drawOpening(controller);
+        }
+    }
+}
+
+void Island::drawForLocalPortal(Controller* controller, Frustum* frustum) {
+    drawObjectsInFrustum(controller, frustum, nullptr);
+}
+
+void Island::drawForIslandPortal(Controller* controller, Frustum* frustum, IslandPortal* portal) {
+    drawObjectsInFrustum(controller, frustum, portal);
+}
+
+// Items are never seen through a portal; `skipped` is the gate looked out of.
+void Island::drawObjectsInFrustum(Controller* controller, Frustum* frustum, IslandPortal* skipped) {
+    heightMap->draw();
+    nature->drawInFrustum(frustum);
+    for (Volcano* volcano : volcanoes) {
+        if (frustum->objectInFrustum(volcano) != FRUSTUM_OUTSIDE) {
+            volcano->draw();
+        }
+    }
+    if (shopBuilding && frustum->objectInFrustum(shopBuilding) != FRUSTUM_OUTSIDE) {
+        assert(shop);
+        shopBuilding->draw();
+    }
+    for (size_t i = 0; i < texturePlanes.size(); i++) {
+        assert(texturePlanes.at(i));
+        texturePlanes.at(i)->draw();
+    }
+    for (size_t i = 0; i < forestSpirits.size(); i++) {
+        assert(forestSpirits.at(i));
+        if (frustum->objectInFrustum(forestSpirits.at(i)) != FRUSTUM_OUTSIDE) {
+            forestSpirits.at(i)->draw();
+        }
+    }
+    for (size_t i = 0; i < otherStaticObjectsNoBuildings.size(); i++) {
+        assert(otherStaticObjectsNoBuildings.at(i));
+        if (frustum->objectInFrustum(otherStaticObjectsNoBuildings.at(i)) != FRUSTUM_OUTSIDE) {
+            otherStaticObjectsNoBuildings.at(i)->draw();
+        }
+    }
+    for (size_t i = 0; i < buildings.size(); i++) {
+        assert(buildings.at(i));
+        if (frustum->objectInFrustum(buildings.at(i)) != FRUSTUM_OUTSIDE) {
+            buildings.at(i)->draw();
+        }
+    }
+    for (size_t i = 0; i < islandPortals.size(); i++) {
+        assert(islandPortals.at(i));
+        if (islandPortals.at(i) != skipped && frustum->objectInFrustum(islandPortals.at(i)) != FRUSTUM_OUTSIDE) {
+            islandPortals.at(i)->drawMesh(controller);
+        }
+    }
+    for (size_t i = 0; i < waterPlanes.size(); i++) {
+        assert(waterPlanes.at(i));
+        waterPlanes.at(i)->draw();
+    }
+    for (size_t i = 0; i < questPoints.size(); i++) {
+        assert(questPoints.at(i));
+        questPoints.at(i)->drawIcon();
+    }
+}
