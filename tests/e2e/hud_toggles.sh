@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# The heads-up display in play, as a player uses it: the full life bar, m
+# showing and hiding the world map, c switching the compass, and p showing
+# the paused picture over a world and music that stand still until p again.
+# The music is read from SDL's disk audio output.
+source "$(dirname "$0")/lib/common.sh"
+run_headless "$0" "$@"
+
+work=$(make_workdir)
+trap 'rm -rf "$work"' EXIT
+hud=$TAVIR_DATA_DIR/Textures/HUD
+story=$TAVIR_DATA_DIR/Story
+
+# crop PICTURE GEOMETRY OUT: a region of a picture, as its own picture.
+crop() { convert "$1" -crop "$2" +repage "$3"; }
+# region_distance A B GEOMETRY: how far the same region of two screenshots is.
+region_distance() {
+    crop "$1" "$3" "$work/ra.png" && crop "$2" "$3" "$work/rb.png" && screen_distance "$work/ra.png" "$work/rb.png"
+}
+above() { awk -v d="$1" -v t="$2" 'BEGIN { exit !(d > t) }'; }
+below() { awk -v d="$1" -v t="$2" 'BEGIN { exit !(d < t) }'; }
+# audio_bytes FROM: the disk audio written since byte FROM, as hex digits
+# without the zero bytes (empty: silence).
+audio_size() { stat -c %s "$work/audio.raw"; }
+audio_sound() { tail -c +$(($1 + 1)) "$work/audio.raw" | od -An -v -tx1 | tr -d ' \n' | sed 's/00//g'; }
+
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/audio.raw
+start_game "$work/game"
+wait_for_window 60 || fail "no window; stderr: $(cat "$work/game.err")"
+xdotool mousemove 20 20
+await_picture "$work/menu.png" "the menu" 290 200 8 "$TAVIR_DATA_DIR/Textures/MainMenu/startButtonUp.bmp" \
+    "$TAVIR_DATA_DIR/Textures/MainMenu/startButtonOver.bmp"
+xdotool mousemove 400 230 click 1
+await_picture "$work/intro.png" "intro picture after start" 0 0 0 "$story/IntroStory.bmp" "$story/GameOverStory.bmp"
+xdotool key Escape
+sleep 1
+xdotool key Escape
+sleep 2
+
+# Play: the standard set, with a full green life bar at (1, 400) to
+# (172, 438); the mini map's panel covers its lowest rows.
+convert "$hud/greenHealthBar.bmp" -resize '171x38!' -crop 171x28+0+0 +repage "$work/green.png"
+convert "$hud/redHealthBar.bmp" -resize '171x38!' -crop 171x28+0+0 +repage "$work/red.png"
+await_picture "$work/play.png" "full life bar" 1 400 3 "$work/green.png" "$work/red.png"
+
+# m: the world map over everything (its right half: the compass stands on
+# the left), and m again gives the play picture back.
+crop "$hud/mainMap.bmp" 400x600+400+0 "$work/map-right.png"
+xdotool key m
+await_picture "$work/map.png" "world map after m" 400 0 0 "$work/map-right.png"
+xdotool key m
+sleep 1
+screenshot "$work/unmapped.png"
+d=$(picture_distance "$work/unmapped.png" 400 0 "$work/map-right.png")
+above "$d" 0.2 || fail "the world map stays after m again ($d)"
+d=$(picture_distance "$work/unmapped.png" 1 400 "$work/green.png" 3)
+below "$d" 0.08 || fail "no life bar after the world map ($d)"
+
+# c: the compass in the upper left goes, and comes back.
+compass=220x170+0+0
+screenshot "$work/compass-on.png"
+xdotool key c
+sleep 1
+screenshot "$work/compass-off.png"
+d=$(region_distance "$work/compass-on.png" "$work/compass-off.png" $compass)
+above "$d" 0.05 || fail "c left the compass up ($d)"
+xdotool key c
+sleep 1
+screenshot "$work/compass-back.png"
+d=$(region_distance "$work/compass-on.png" "$work/compass-back.png" $compass)
+below "$d" 0.03 || fail "c again did not bring the compass back ($d)"
+d=$(region_distance "$work/compass-off.png" "$work/compass-back.png" $compass)
+above "$d" 0.05 || fail "c again did not bring the compass back ($d from the picture without it)"
+
+# p: the paused picture; the world stands still and the music stops.
+below "$(audio_size)" 1 && fail "no disk audio written"
+panel=$(convert "$TAVIR_DATA_DIR/Textures/pausedImage.bmp" -fuzz 0 -transparent magenta -trim -format '%w %h %X %Y' info:)
+read -r pw ph px py <<<"$panel"
+crop "$TAVIR_DATA_DIR/Textures/pausedImage.bmp" "${pw}x${ph}${px}${py}" "$work/paused-panel.png"
+xdotool key p
+await_picture "$work/paused1.png" "paused picture after p" "${px#+}" "${py#+}" 3 "$work/paused-panel.png"
+sleep 0.5
+screenshot "$work/paused1.png"
+from=$(audio_size)
+sleep 1
+screenshot "$work/paused2.png"
+still=$(screen_distance "$work/paused1.png" "$work/paused2.png")
+[ "$still" = 0 ] || fail "the world moves while paused ($still)"
+[ -z "$(audio_sound "$from")" ] || fail "sound while paused"
+[ "$(audio_size)" -gt "$from" ] || fail "the disk audio stopped being written"
+
+# p again: the picture goes and the music plays on.
+xdotool key p
+sleep 1
+screenshot "$work/resumed.png"
+d=$(picture_distance "$work/resumed.png" "${px#+}" "${py#+}" "$work/paused-panel.png" 3)
+above "$d" 0.1 || fail "the paused picture stays after p again ($d)"
+from=$(audio_size)
+sleep 1
+[ -n "$(audio_sound "$from")" ] || fail "the music did not resume"
+
+xdotool key F12
+wait_for_exit 30 || fail "the game did not quit on F12"
+[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
