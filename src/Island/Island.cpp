@@ -102,7 +102,11 @@ Island::~Island() {
     for (StaticObject* building : buildings) {
         delete building;
     }
-    delete shop;
+    if (shop) {
+        // The shop's goods belong to its carousel; its small model to us.
+        delete shop->itemCollection.displayObject;
+        delete shop;
+    }
     for (Volcano* volcano : volcanoes) {
         delete volcano;
     }

@@ -575,3 +575,26 @@ TEST_F(IslandTest, GoldComesFromTheMoneyOverlay) {
 }
 
 }  // namespace
+
+namespace {
+
+// An island frees all it made: its terrain and plants, buildings, props,
+// shop (with the goods its carousel holds), walls, water, volcanoes, quest
+// points and spirits. The gates stay with the controller and the items on
+// the ground with the world item list.
+TEST_F(IslandTest, AnIslandFreesWhatItMade) {
+    for (int index : {0, 7, 9, 12}) {
+        std::vector<HoldableItem*> items;
+        Island* island = new Island(&meshes(), items, index, controller->islandPortals, &controller->sounds);
+        island->createBoss();
+        island->addKingRecieveRingQuestItem();
+        std::vector<HoldableItem*> lying = island->islandHoldableItems;
+        size_t goods = island->shop ? island->shop->itemCollection.holdableItems.size() : 0;
+        EXPECT_EQ(items.size(), lying.size() + goods);
+        delete island;
+        for (HoldableItem* item : lying) delete item;
+    }
+    for (int g = 0; g < ISLAND_PORTAL_COUNT; g++) EXPECT_NE(controller->islandPortals[g]->getMeshes(), nullptr);
+}
+
+}  // namespace
