@@ -215,7 +215,13 @@ void ItemCollection::drawDescription(Texture& picture) {
     glEnable(GL_BLEND);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_TEXTURE_2D);
+    // Lit, the picture's colours would depend on whatever normal was set last.
+    GLboolean lit = glIsEnabled(GL_LIGHTING);
+    glDisable(GL_LIGHTING);
     drawFullScreen(picture);
+    if (lit) {
+        glEnable(GL_LIGHTING);
+    }
     glPopMatrix();
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
