@@ -887,6 +887,8 @@ void Controller::renderWorld() {
 
 // The pass's last step: exactly one 2D overlay.
 void Controller::drawOverlay() {
+    // The frame's own view is kept for whoever reads it after.
+    glPushMatrix();
     if (inMainMenu) {
         mainMenu.draw();
     } else if (introScreen) {
@@ -896,6 +898,7 @@ void Controller::drawOverlay() {
     } else {
         drawHeadsUpDisplay();
     }
+    glPopMatrix();
 }
 
 void Controller::drawPortals() {

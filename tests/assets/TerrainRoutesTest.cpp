@@ -1,36 +1,40 @@
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
+#include <algorithm>
 #include <cmath>
-#include <deque>
+#include <queue>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "AssetPack.h"
+#include "Controller/Controller.h"
+#include "Island/Island.h"
+#include "Object/HeightMap/HeightMap.h"
 #include "TerrainLayout.h"
+#include "support/Fixtures.h"
+#include "support/GameFolder.h"
 
+// Every required place of each island, reached on foot by the game's own
+// hero code: a planner picks the terraces to cross, and a pilot holds the
+// keys a player would (turn, walk, tap the jump), frame by frame, through
+// the hero's real frame update against the real terrain. Where the pilot
+// cannot get through, the terrain is what has to change, not the rules.
 namespace {
 
-// Where a walking hero can go, sample by sample. The hero's ground is whole
-// levels, so a rise of one needs a standing jump: it lands on a tread at
-// least 3 samples deep along the move and 6 wide across it. Going down is
-// free. Holes, ground next to holes (where the height is undefined), deadly
-// lava and anything solid are off limits.
-class StepGrid {
+// The layout's solids (buildings, props, volcanoes, gate slabs and pillars,
+// wall chains and the trees of the overlay), as cells the hero's body
+// (radius 1.65) cannot stand on. The islands' own objects answer the
+// controller's probes once they are placed; until then this keeps the ways
+// clear of where they will stand.
+class SolidMask {
 public:
-    StepGrid(int side, std::vector<int> levels, int safe) : side(side), levels(std::move(levels)), safe(safe) {
-        blocked.assign((size_t)side * side, 0);
-    }
+    explicit SolidMask(int side) : side(side), half(side / 2), blocked((size_t)side * side, 0) {}
 
-    StepGrid(const HeightField& field, int safe) : side(field.getSide()), safe(safe) {
-        for (int j = 0; j < side; ++j)
-            for (int i = 0; i < side; ++i) levels.push_back(field.level(i, j));
-        blocked.assign((size_t)side * side, 0);
-        half = field.getHalf();
-    }
+    bool at(int i, int j) const { return i >= 0 && j >= 0 && i < side && j < side && blocked[(size_t)j * side + i]; }
 
-    int level(int i, int j) const {
-        return i >= 0 && j >= 0 && i < side && j < side ? levels[(size_t)j * side + i] : -1;
-    }
-
-    // Solid things the hero's body (radius 1.65) cannot overlap.
     void blockCircle(double x, double z, double radius) {
         double reach = radius + 1.65;
         for (int j = (int)std::floor(z - reach) + half; j <= (int)std::ceil(z + reach) + half; ++j)
@@ -49,89 +53,15 @@ public:
                     blocked[(size_t)j * side + i] = 1;
     }
 
-    bool walkable(int i, int j) const {
-        int l = level(i, j);
-        if (l < 0 || l < safe || blocked[(size_t)j * side + i]) return false;
-        for (int dj = -1; dj <= 1; ++dj)
-            for (int di = -1; di <= 1; ++di)
-                if (level(i + di, j + dj) < 0) return false;
-        return true;
-    }
-
-    bool canStep(int i, int j, int di, int dj) const {
-        int ni = i + di, nj = j + dj;
-        if (!walkable(ni, nj)) return false;
-        int from = level(i, j), to = level(ni, nj);
-        if (to <= from) return true;
-        if (to > from + 1) return false;
-        int pi = -dj, pj = di;  // across the move
-        for (int offset = -5; offset <= 0; ++offset) {
-            bool tread = true;
-            for (int k = 0; k < 3 && tread; ++k)
-                for (int w = offset; w < offset + 6 && tread; ++w)
-                    if (level(ni + k * di + w * pi, nj + k * dj + w * pj) != to) tread = false;
-            if (tread) return true;
-        }
-        return false;
-    }
-
-    std::vector<char> reachableFrom(const std::vector<int>& starts) const {
-        std::vector<char> seen((size_t)side * side, 0);
-        std::deque<int> queue;
-        for (int cell : starts) {
-            seen[cell] = 1;
-            queue.push_back(cell);
-        }
-        const int moves[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-        while (!queue.empty()) {
-            int cell = queue.front();
-            queue.pop_front();
-            int i = cell % side, j = cell / side;
-            for (const auto& m : moves) {
-                int next = (j + m[1]) * side + (i + m[0]);
-                if (i + m[0] < 0 || j + m[1] < 0 || i + m[0] >= side || j + m[1] >= side || seen[next]) continue;
-                if (!canStep(i, j, m[0], m[1])) continue;
-                seen[next] = 1;
-                queue.push_back(next);
-            }
-        }
-        return seen;
-    }
-
-    // Walkable samples near a point, or from which a quest point fires.
-    std::vector<int> cellsNear(double x, double z, double reach) const {
-        std::vector<int> cells;
-        for (int j = 0; j < side; ++j)
-            for (int i = 0; i < side; ++i)
-                if (walkable(i, j) && std::hypot(i - half - x, j - half - z) <= reach) cells.push_back(j * side + i);
-        return cells;
-    }
-
-    std::vector<int> cellsFiring(const QuestSite& q) const {
-        std::vector<int> cells;
-        for (int j = 0; j < side; ++j)
-            for (int i = 0; i < side; ++i) {
-                if (!walkable(i, j)) continue;
-                double dy = level(i, j) + 1.3 - q.y;
-                if (std::sqrt(std::pow(i - half - q.x, 2) + dy * dy + std::pow(j - half - q.z, 2)) - 1 <= 8)
-                    cells.push_back(j * side + i);
-            }
-        return cells;
-    }
-
-    int getSide() const { return side; }
-
 private:
     int side;
-    int half = 0;
-    std::vector<int> levels;
+    int half;
     std::vector<char> blocked;
-    int safe;
 };
 
 // Everything solid the island holds: buildings, props, volcanoes, gate
 // slabs and pillars, wall chains and the trees of its overlay.
-void blockSolids(StepGrid& grid, int island) {
+void blockSolids(SolidMask& grid, int island) {
     for (const Footing& f : footings()) {
         if (f.island != island) continue;
         switch (f.kind) {
@@ -170,112 +100,526 @@ void blockSolids(StepGrid& grid, int island) {
             if (trees[(size_t)r * files.natureSide + c]) grid.blockCircle(c - 0.5 * files.side, r - 0.5 * files.side, 2);
 }
 
-struct Goal {
-    std::string name;
-    std::vector<int> cells;
+struct Cell {
+    int i, j;
 };
 
-Goal arrivalOf(const StepGrid& grid, int gate) {
-    Ground a = gateSites()[gate].arrival();
-    return {"gate " + std::to_string(gate), grid.cellsNear(a.x, a.z, 2.5)};
-}
+// The highest rise a standing jump gets the hero onto: the jump lifts the
+// foot 4.62, and the body must clear the edge by 0.3 before it moves on.
+const int MAX_CLIMB = 4;
 
-Goal questOf(const StepGrid& grid, int island) {
-    for (const QuestSite& q : questSites())
-        if (q.island == island) return {"quest point", grid.cellsFiring(q)};
-    return {"quest point", {}};
-}
-
-// The places of each island a player must be able to walk between, both
-// ways (the optional ones we build reachable too: the vial, the east of
-// island 3, the shops).
-std::vector<Goal> goalsOf(const StepGrid& g, int island) {
-    switch (island) {
-        case 0: return {{"start", g.cellsNear(5.789, -0.786, 2)}, questOf(g, 0), arrivalOf(g, 0)};
-        case 1: return {arrivalOf(g, 1), arrivalOf(g, 2), arrivalOf(g, 4), {"vial", g.cellsNear(10, 10, 4)}};
-        case 2: return {arrivalOf(g, 3), arrivalOf(g, 8), arrivalOf(g, 6)};
-        case 3: return {arrivalOf(g, 5), {"east lowland", g.cellsNear(110.865, -5.42128, 4)}};
-        case 4: return {arrivalOf(g, 9), questOf(g, 4)};
-        case 5:
-            return {arrivalOf(g, 7), questOf(g, 5), arrivalOf(g, 14), arrivalOf(g, 10),
-                    {"shop", g.cellsNear(69.7786, -60.5734, 12)}};
-        case 6: return {arrivalOf(g, 11), arrivalOf(g, 16), arrivalOf(g, 12)};
-        case 7: return {arrivalOf(g, 13), {"gauntlets", g.cellsNear(47.6171, 70.5469, 4)}};
-        case 8: return {arrivalOf(g, 17), arrivalOf(g, 20)};
-        case 9: return {arrivalOf(g, 19), {"ring", g.cellsNear(-40.6063, -58.3563, 4)}};
-        case 10: return {arrivalOf(g, 15), arrivalOf(g, 18)};
-        case 11: return {arrivalOf(g, 21), arrivalOf(g, 22), {"shop", g.cellsNear(58.6924, -4.44712, 12)}};
-        case 12:
-            return {arrivalOf(g, 23), questOf(g, 12), {"boss", g.cellsNear(14.4376, 47.9318, 4)},
-                    {"princess", g.cellsNear(9.33125, 74.2513, 4)}};
+class Terrain {
+public:
+    // `solids`, when given, marks further cells the hero must keep off.
+    Terrain(Controller& c, int island, const SolidMask* solids = nullptr) : c(c), island(island), solids(solids) {
+        Vector3D far(100000, 0, 100000);
+        c.hero.setLocation(&far);  // the hero is no obstacle to itself
+        HeightMap* map = c.getCurrentHeightMap();
+        side = (int)map->getSize();
+        half = side / 2;
+        level.assign((size_t)side * side, -1);
+        for (int j = 0; j < side; ++j)
+            for (int i = 0; i < side; ++i) {
+                float h = map->getHeight((float)(i - half), (float)(j - half));
+                level[idx(i, j)] = h == UNDEFINED_HEIGHT ? -1 : (int)std::lround(h);
+            }
+        walkable.assign((size_t)side * side, 0);
+        for (int j = 1; j + 1 < side; ++j)
+            for (int i = 1; i + 1 < side; ++i) walkable[idx(i, j)] = isWalkable(i, j);
     }
-    return {};
+
+    int idx(int i, int j) const { return j * side + i; }
+    int levelAt(int i, int j) const { return i < 0 || j < 0 || i >= side || j >= side ? -1 : level[idx(i, j)]; }
+    bool canStand(int i, int j) const {
+        return i >= 0 && j >= 0 && i < side && j < side && walkable[idx(i, j)];
+    }
+    float x(int i) const { return (float)(i - half); }
+    float z(int j) const { return (float)(j - half); }
+    Cell cellAt(float px, float pz) const { return {(int)std::lround(px) + half, (int)std::lround(pz) + half}; }
+
+    // Cheapest way over the terraces: any drop, a standing jump up to four
+    // onto a tread at least two deep; cells beside other levels cost more,
+    // so the way keeps to the middle of each tread.
+    std::vector<Cell> plan(Cell from, const std::vector<Cell>& goals) const {
+        std::vector<float> cost((size_t)side * side, 1e30f);
+        std::vector<int> previous((size_t)side * side, -1);
+        std::vector<char> goal((size_t)side * side, 0);
+        for (Cell g : goals) goal[idx(g.i, g.j)] = 1;
+        typedef std::pair<float, int> Entry;
+        std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
+        cost[idx(from.i, from.j)] = 0;
+        open.push({0, idx(from.i, from.j)});
+        while (!open.empty()) {
+            Entry e = open.top();
+            open.pop();
+            if (e.first > cost[e.second]) continue;
+            int i = e.second % side, j = e.second / side;
+            if (goal[e.second]) {
+                std::vector<Cell> path;
+                for (int k = e.second; k >= 0; k = previous[k]) path.push_back({k % side, k / side});
+                std::reverse(path.begin(), path.end());
+                return path;
+            }
+            auto relax = [&](int ni, int nj, float step) {
+                float total = e.first + step;
+                int n = idx(ni, nj);
+                if (total < cost[n]) {
+                    cost[n] = total;
+                    previous[n] = e.second;
+                    open.push({total, n});
+                }
+            };
+            int from = levelAt(i, j);
+            for (int dj = -1; dj <= 1; ++dj)
+                for (int di = -1; di <= 1; ++di) {
+                    if (!di && !dj) continue;
+                    // Level or down, with no higher ground where the eye
+                    // arrives, a unit ahead.
+                    int ni = i + di, nj = j + dj;
+                    if (canStand(ni, nj) && levelAt(ni, nj) <= from && eyeClear(ni, nj, di, dj))
+                        relax(ni, nj, ((di && dj) ? 1.4142f : 1.0f) + 4.0f * edginess(ni, nj));
+                    // A climb of up to four, straight at the step: from two
+                    // samples before its edge onto a tread at least two deep.
+                    if (di && dj) continue;
+                    if (levelAt(i + di, j + dj) != from || levelAt(i + 2 * di, j + 2 * dj) != from) continue;
+                    if (!canStand(i + di, j + dj) || !canStand(i + 2 * di, j + 2 * dj)) continue;
+                    int ui = i + 3 * di, uj = j + 3 * dj, upper = levelAt(ui, uj);
+                    if (upper > from && upper <= from + MAX_CLIMB && levelAt(ui + di, uj + dj) == upper &&
+                        canStand(ui, uj) && eyeClear(ui, uj, di, dj))
+                        relax(ui, uj, 3.0f + 4.0f + 4.0f * edginess(ui, uj));
+                }
+        }
+        return {};
+    }
+
+    // Nothing higher than the cell where the eye is when the hero arrives
+    // there walking along (di, dj).
+    bool eyeClear(int i, int j, int di, int dj) const {
+        int l = levelAt(i, j);
+        if (di && dj) return levelAt(i + di, j) <= l && levelAt(i, j + dj) <= l && levelAt(i + di, j + dj) <= l;
+        int pi = dj, pj = di;
+        for (int w = -1; w <= 1; ++w)
+            if (levelAt(i + di + w * pi, j + dj + w * pj) > l) return false;
+        return true;
+    }
+
+    // Standable, and no ground within a sample higher than its own.
+    bool isOpen(int i, int j) const {
+        if (!canStand(i, j)) return false;
+        int l = levelAt(i, j);
+        for (int dj = -1; dj <= 1; ++dj)
+            for (int di = -1; di <= 1; ++di)
+                if (levelAt(i + di, j + dj) > l) return false;
+        return true;
+    }
+
+    // Cells within two samples on another level.
+    int edginess(int i, int j) const {
+        int l = levelAt(i, j), n = 0;
+        for (int dj = -2; dj <= 2; ++dj)
+            for (int di = -2; di <= 2; ++di)
+                if (levelAt(i + di, j + dj) != l) n++;
+        return n;
+    }
+
+    // Straight stretches over one level with a sample of clearance either
+    // side; the way breaks at every change of level.
+    std::vector<Vector3D> waypoints(const std::vector<Cell>& path) const {
+        std::vector<Vector3D> out;
+        size_t anchor = 0;
+        while (anchor + 1 < path.size()) {
+            size_t best = anchor + 1;
+            int l = levelAt(path[anchor].i, path[anchor].j);
+            for (size_t k = anchor + 2; k < path.size(); ++k) {
+                if (levelAt(path[k].i, path[k].j) != l || levelAt(path[k - 1].i, path[k - 1].j) != l) break;
+                if (clearLine(path[anchor], path[k], l)) best = k;
+            }
+            // Both sides of a change of level are waypoints.
+            if (levelAt(path[best].i, path[best].j) != l && (out.empty() || !same(out.back(), point(path[anchor])))) {
+                out.push_back(point(path[anchor]));
+            }
+            out.push_back(point(path[best]));
+            anchor = best;
+        }
+        if (out.empty() && !path.empty()) out.push_back(point(path[0]));
+        return out;
+    }
+
+    static bool same(Vector3D a, Vector3D b) { return a.equals(&b); }
+    Vector3D point(Cell c) const { return Vector3D(x(c.i), (float)levelAt(c.i, c.j), z(c.j)); }
+
+    template <class Test>
+    std::vector<Cell> cellsWhere(Test test) const {
+        std::vector<Cell> cells;
+        for (int j = 0; j < side; ++j)
+            for (int i = 0; i < side; ++i)
+                if (canStand(i, j) && test(point({i, j}))) cells.push_back({i, j});
+        return cells;
+    }
+
+    Cell nearestStandable(Vector3D p) const {
+        Cell best = cellAt(p.x, p.z);
+        float bestDistance = 1e30f;
+        Cell around = best;
+        for (int dj = -3; dj <= 3; ++dj)
+            for (int di = -3; di <= 3; ++di) {
+                Cell c = {around.i + di, around.j + dj};
+                float d = std::hypot(x(c.i) - p.x, z(c.j) - p.z);
+                if (canStand(c.i, c.j) && d < bestDistance) {
+                    bestDistance = d;
+                    best = c;
+                }
+            }
+        return best;
+    }
+
+private:
+    bool isWalkable(int i, int j) {
+        int l = levelAt(i, j);
+        if (l < 0 || l < safeLevel(island) || (solids && solids->at(i, j))) return false;
+        for (int dj = -1; dj <= 1; ++dj)
+            for (int di = -1; di <= 1; ++di)
+                if (levelAt(i + di, j + dj) < 0) return false;
+        // Everything solid the island holds answers through the controller:
+        // its buildings, props, gates, spirits and trees once they are placed.
+        Vector3D body(x(i), l + 1.3f, z(j));
+        return c.doesSphereCollideWithObject(&body, 1.65f + 0.5f) == nullptr;
+    }
+
+    bool clearLine(Cell a, Cell b, int l) const {
+        float ax = x(a.i), az = z(a.j), bx = x(b.i), bz = z(b.j);
+        float length = std::hypot(bx - ax, bz - az);
+        for (float t = 0; t <= length; t += 0.25f) {
+            float px = ax + (bx - ax) * t / length, pz = az + (bz - az) * t / length;
+            for (int dj = -1; dj <= 1; ++dj)
+                for (int di = -1; di <= 1; ++di) {
+                    Cell c = cellAt(px + di, pz + dj);
+                    if (levelAt(c.i, c.j) != l || !canStand(c.i, c.j)) return false;
+                }
+        }
+        return true;
+    }
+
+    Controller& c;
+    int island;
+    const SolidMask* solids;
+    int side = 0, half = 0;
+    std::vector<int> level;
+    std::vector<char> walkable;
+};
+
+// Holds the keys a player would hold to follow the waypoints.
+class Pilot {
+public:
+    explicit Pilot(Controller& c) : c(c) {}
+
+    // True when the hero got within `reach` of the last waypoint.
+    bool follow(const std::vector<Vector3D>& points, float reach, std::string& trouble) {
+        for (size_t k = 0; k < points.size(); ++k) {
+            bool last = k + 1 == points.size();
+            bool climb = !last && points[k + 1].y > points[k].y + 0.5f;
+            bool climbing = k > 0 && points[k].y > points[k - 1].y + 0.5f;
+            if (climbing) {
+                if (!jumpTo(points[k], trouble)) return false;
+                continue;
+            }
+            if (!climb) {
+                if (!walkTo(points[k], last ? reach : 0.7f, trouble)) return false;
+                continue;
+            }
+            // A climb starts two samples before the step's edge: face the
+            // step and walk up to it; the eye's bump on the rise stops the
+            // hero about half a unit short of the edge.
+            Vector3D here = points[k], next = points[k + 1];
+            if (!walkTo(here, 0.5f, trouble)) return false;
+            if (!settle() || !turnTo(next)) {
+                trouble = "could not face a step";
+                return false;
+            }
+            approach(next, here);
+        }
+        return true;
+    }
+
+    // Falls to the ground with no keys held.
+    bool land() { return settle(); }
+
+private:
+    Hero& hero() { return c.hero; }
+    void frame() {
+        c.hero.updateHero(true, c.keys, 0, 0, &c);
+        frames++;
+    }
+    void release() {
+        for (int k : {SDLK_w, SDLK_SPACE, SDLK_LEFT, SDLK_RIGHT}) c.keys[k] = false;
+    }
+    float flatDistance(Vector3D a, Vector3D b) { return std::hypot(a.x - b.x, a.z - b.z); }
+    // Heading error to the target: positive turns with Left.
+    float headingError(Vector3D target) {
+        Vector3D v = hero().getViewDirection(), p = hero().getPosition();
+        float want = std::atan2(target.x - p.x, target.z - p.z), have = std::atan2(v.x, v.z);
+        float e = want - have;
+        while (e > M_PI) e -= 2 * M_PI;
+        while (e < -M_PI) e += 2 * M_PI;
+        return e;
+    }
+    // Steps until standing, with no keys.
+    bool settle() {
+        release();
+        for (int k = 0; k < 400 && (hero().getHeightMap() == nullptr || hero().isBumped()); ++k) frame();
+        return hero().getHeightMap() != nullptr;
+    }
+    bool turnTo(Vector3D target) {
+        for (int k = 0; k < 800; ++k) {
+            float e = headingError(target);
+            if (std::fabs(e) < 0.012f) {
+                release();
+                return true;
+            }
+            c.keys[SDLK_LEFT] = e > 0;
+            c.keys[SDLK_RIGHT] = e < 0;
+            frame();
+        }
+        release();
+        return false;
+    }
+
+    bool walkTo(Vector3D target, float reach, std::string& trouble) {
+        int stuck = 0;
+        float best = 1e30f;
+        for (int k = 0; k < 4000; ++k) {
+            Vector3D p = hero().getPosition();
+            float d = flatDistance(p, target);
+            if (d <= reach) {
+                release();
+                return settle();
+            }
+            if (d < best - 0.05f) {
+                best = d;
+                stuck = 0;
+            } else if (++stuck > 120) {
+                break;
+            }
+            if (hero().getHeightMap() == nullptr && hero().isBumped()) {
+                release();
+                frame();
+                continue;
+            }
+            float e = headingError(target);
+            if (std::fabs(e) > 0.06f) {
+                release();
+                if (!settle() || !turnTo(target)) break;
+                continue;
+            }
+            c.keys[SDLK_LEFT] = e > 0.012f;
+            c.keys[SDLK_RIGHT] = e < -0.012f;
+            c.keys[SDLK_w] = true;
+            frame();
+        }
+        release();
+        std::ostringstream out;
+        Vector3D p = hero().getPosition();
+        out << "stuck at (" << p.x << ", " << p.y << ", " << p.z << ") on the way to (" << target.x << ", "
+            << target.z << ")";
+        trouble = out.str();
+        return false;
+    }
+
+    // Walks straight on at the step until the eye meets the rise.
+    void approach(Vector3D upper, Vector3D lower) {
+        Vector3D dir = upper.subtract(&lower);
+        dir.y = 0;
+        dir.setLength(1.0);
+        Vector3D edge = lower.add(&dir);
+        for (int k = 0; k < 20 && !hero().isBumped(); ++k) {
+            Vector3D p = hero().getPosition();
+            Vector3D rel = p.subtract(&edge);
+            if (rel.x * dir.x + rel.z * dir.z >= -0.5f) break;
+            c.keys[SDLK_w] = true;
+            frame();
+        }
+        release();
+        settle();
+    }
+
+    // From half a unit before a step: turn, tap the jump, walk on through the
+    // air until over the upper tread, then drop onto it.
+    bool jumpTo(Vector3D upper, std::string& trouble) {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            if (!settle() || !turnTo(upper)) break;
+            c.keys[SDLK_SPACE] = true;
+            frame();
+            c.keys[SDLK_SPACE] = false;
+            for (int k = 0; k < 5 && hero().getHeightMap() != nullptr; ++k) frame();
+            // Forward only once the eye and the body clear the rise ahead,
+            // and no further than over the upper tread.
+            HeightMap* map = c.getCurrentHeightMap();
+            for (int k = 0; k < 80 && hero().getHeightMap() == nullptr; ++k) {
+                Vector3D p = hero().getPosition(), v = hero().getViewDirection();
+                v.y = 0;
+                v.setLength(1.0);
+                float eyeGround = map->getHeight(p.x + 1.5f * v.x, p.z + 1.5f * v.z);
+                float bodyGround = map->getHeight(p.x + 0.5f * v.x, p.z + 0.5f * v.z);
+                bool clear = p.y - 0.7f > eyeGround + 0.05f && p.y - 1.0f > bodyGround + 0.05f;
+                bool over = map->getHeight(p.x, p.z) >= upper.y - 0.05f;
+                c.keys[SDLK_w] = clear && !over && hero().getVelocity().y < 0.85f;
+                frame();
+            }
+            release();
+            settle();
+            Vector3D p = hero().getPosition();
+            if (p.y >= upper.y + 1.3f - 0.3f) return true;
+        }
+        std::ostringstream out;
+        Vector3D p = hero().getPosition();
+        out << "could not climb onto (" << upper.x << ", " << upper.y << ", " << upper.z << ") from (" << p.x << ", "
+            << p.y << ", " << p.z << ")";
+        trouble = out.str();
+        return false;
+    }
+
+    Controller& c;
+    long frames = 0;
+};
+
+struct Goal {
+    std::string name;
+    Vector3D at;
+    float reach;       // of the cells the way may end on; the hero stops within 0.7 of one
+    bool firesQuest;   // reach is the quest point's 3D firing distance
+};
+
+// The places of each island the pack must let a player walk between: the
+// gates' arrival points, the quest points, and the other places a player
+// has to reach (the items, shops and the boss's hall).
+std::vector<Goal> goalsOf(int island) {
+    std::vector<Goal> goals;
+    for (int g = 0; g < 24; ++g) {
+        if (gateSites()[g].island != island) continue;
+        Ground a = gateSites()[g].arrival();
+        goals.push_back({"gate " + std::to_string(g), Vector3D((float)a.x, 0, (float)a.z), 1.5f, false});
+    }
+    for (const QuestSite& q : questSites())
+        if (q.island == island) goals.push_back({"quest point", Vector3D((float)q.x, (float)q.y, (float)q.z), 8.0f, true});
+    struct Place {
+        int island;
+        const char* name;
+        float x, z, reach;
+    };
+    const Place places[] = {
+        {1, "vial", 10, 10, 3.5f},           {3, "east lowland", 110.865f, -5.42128f, 3.5f},
+        {5, "shop", 69.7786f, -60.5734f, 10}, {7, "gauntlets", 47.6171f, 70.5469f, 3.5f},
+        {9, "ring", -40.6063f, -58.3563f, 3.5f}, {11, "shop", 58.6924f, -4.44712f, 10},
+        {12, "boss", 14.4376f, 47.9318f, 3.5f},  {12, "princess", 9.33125f, 74.2513f, 3.5f},
+    };
+    for (const Place& p : places)
+        if (p.island == island) goals.push_back({p.name, Vector3D(p.x, 0, p.z), p.reach, false});
+    return goals;
+}
+
+// Lands the hero at `from` and walks it to the goal; what went wrong, or
+// an empty text.
+std::string walkRoute(Controller& c, const Terrain& terrain, Vector3D from, const Goal& goal) {
+    c.hero.resetPosition();
+    c.hero.setLocation(&from);
+    Pilot pilot(c);
+    if (!pilot.land()) return "the hero never lands at the start";
+    std::vector<Cell> goalCells = terrain.cellsWhere([&](Vector3D p) {
+        if (!goal.firesQuest) return std::hypot(p.x - goal.at.x, p.z - goal.at.z) <= goal.reach;
+        Vector3D eye(p.x, p.y + 1.3f, p.z), q = goal.at;
+        return eye.subtract(&q).getLength() <= goal.reach;
+    });
+    if (goalCells.empty()) return "no ground to stand on there";
+    std::vector<Cell> path = terrain.plan(terrain.nearestStandable(c.hero.getPosition()), goalCells);
+    if (path.empty()) return "no way over the terraces";
+    std::string trouble;
+    bool arrived = pilot.follow(terrain.waypoints(path), 0.7f, trouble);
+    Vector3D p = c.hero.getPosition(), q = goal.at;
+    bool there = goal.firesQuest ? p.subtract(&q).getLength() <= 9.0f
+                                 : std::hypot(p.x - q.x, p.z - q.z) <= goal.reach + 1.0f;
+    if (arrived && there) return "";
+    return trouble.empty() ? "ended short of it" : trouble;
+}
+
+Controller* buildController() {
+    testing::internal::CaptureStdout();
+    Controller* controller = keepForTheProcess(new Controller());
+    testing::internal::GetCapturedStdout();
+    return controller;
+}
+
+// A field walled in by rock 45 high: level 2 from x = -30, and from x = 0
+// on what the case puts there, up to x = 30, for z from -10 to 10.
+struct Field {
+    const char* name;
+    int rise;     // of the east half
+    bool trench;  // no ground from x = -6 to -3
+    bool walkable;
+};
+const Field fields[] = {
+    {"a step of one", 1, false, true},
+    {"a step of four, a standing jump's worth", 4, false, true},
+    {"a step of five", 5, false, false},
+    {"a trench without ground", 0, true, false},
+};
+
+uint8_t fieldByte(int island, int i, int j) {
+    int n = island - 1;
+    if (n < 0 || n >= (int)(sizeof fields / sizeof fields[0])) return 5;
+    int half = GameFolder::side(island) / 2, x = i - half, z = j - half;
+    if (x < -30 || x > 30 || z < -10 || z > 10) return 225;
+    if (fields[n].trench && x >= -6 && x <= -3) return 0;
+    return (uint8_t)(5 * (2 + (x >= 0 ? fields[n].rise : 0)));
 }
 
 }  // namespace
 
-// The checker itself must refuse what a hero cannot climb: a field of level
-// 0 in the west rises at column 10 onto a tread, walled in by high rock.
-TEST(TerrainRoutes, StepRuleRefusesWhatTheHeroCannotClimb) {
-    struct Case {
-        const char* name;
-        int rise;
-        int depth;  // the tread's samples along the walk
-        int width;  // and across it
-        bool hole;  // a trench without ground on the way
-        bool reachable;
-    };
-    const Case cases[] = {
-        {"one-unit step onto a broad tread", 1, 4, 12, false, true},
-        {"two-unit step", 2, 4, 12, false, false},
-        {"tread too shallow to land on", 1, 2, 12, false, false},
-        {"tread too narrow to land on", 1, 4, 5, false, false},
-        {"trench without ground", 0, 4, 12, true, false},
-    };
-    const int side = 24;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::vector<int> levels((size_t)side * side, -1);
-        int first = 12 - c.width / 2;
-        for (int j = 2; j < side - 2; ++j)
-            for (int i = 2; i < side - 2; ++i) {
-                bool tread = i >= 10 && i < 10 + c.depth && j >= first && j < first + c.width;
-                int l = i < 10 ? 0 : tread ? c.rise : 50;
-                if (c.hole && i == 7) l = -1;
-                levels[(size_t)j * side + i] = l;
-            }
-        StepGrid grid(side, levels, 0);
-        std::vector<char> seen = grid.reachableFrom({12 * side + 4});
-        EXPECT_EQ((bool)seen[12 * side + 10 + c.depth - 1], c.reachable);
-    }
-    // Nothing below the safe level of a lava island is walkable.
-    StepGrid lava(10, std::vector<int>(100, 13), 14);
-    EXPECT_FALSE(lava.walkable(5, 5));
-}
-
-TEST(TerrainRoutes, HeroCanWalkBetweenEveryGoalOfEachIsland) {
-    std::string problems;
-    for (int island = 0; island < 13; ++island) {
-        HeightField field(islandFiles[island].heightMap, islandFiles[island].side);
-        ASSERT_TRUE(field.loaded());
-        StepGrid grid(field, safeLevel(island));
-        blockSolids(grid, island);
-        std::vector<Goal> goals = goalsOf(grid, island);
-        for (const Goal& from : goals) {
-            if (from.cells.empty()) {
-                problems += "island " + std::to_string(island) + ": no walkable ground at the " + from.name + "\n";
-                continue;
-            }
-            std::vector<char> seen = grid.reachableFrom(from.cells);
-            for (const Goal& to : goals) {
-                if (&to == &from || to.cells.empty()) continue;
-                bool reached = false;
-                for (int cell : to.cells) reached = reached || seen[cell];
-                if (!reached)
-                    problems += "island " + std::to_string(island) + ": no way from the " + from.name + " to the " +
-                                to.name + "\n";
-            }
+// The checker's own check: it passes what the hero's code can climb and
+// reports what it cannot.
+TEST(TerrainRoutes, TheCheckerPassesOnlyWhatTheHeroCanClimb) {
+    GameFolder folder(fieldByte);
+    Controller& c = *buildController();
+    for (int n = 0; n < (int)(sizeof fields / sizeof fields[0]); ++n) {
+        SCOPED_TRACE(fields[n].name);
+        c.currentIsland = n + 1;
+        Terrain terrain(c, n + 1);
+        Goal east{"the east end", Vector3D(20, 0, 0), 1.5f, false};
+        std::string trouble = walkRoute(c, terrain, Vector3D(-20, 10, 0), east);
+        EXPECT_EQ(trouble.empty(), fields[n].walkable) << trouble;
+        if (fields[n].walkable) {
+            EXPECT_NEAR(c.hero.getPosition().y, 2 + fields[n].rise + 1.3f, 1e-4f);
         }
     }
+}
+
+TEST(TerrainRoutes, HeroWalksBetweenEveryPlaceOfEachIsland) {
+    WorkingDirectory pack(assetCheckDir());
+    Controller& c = *buildController();
+    std::string problems;
+    int routes = 0;
+    for (int island = 0; island < 13; ++island) {
+        c.currentIsland = island;
+        SolidMask solids((int)c.getCurrentHeightMap()->getSize());
+        blockSolids(solids, island);
+        Terrain terrain(c, island, &solids);
+        // From the start and from each gate's arrival point to every other
+        // place. The game starts on the home island; elsewhere a hero
+        // arrives through a gate.
+        std::vector<Goal> goals = goalsOf(island);
+        std::vector<std::pair<std::string, Vector3D>> starts;
+        if (island == 0) starts.push_back({"start", c.islands[island]->getHeroInitialPosition()});
+        for (const Goal& g : goals)
+            if (g.name.rfind("gate", 0) == 0) starts.push_back({g.name, Vector3D(g.at.x, 200.0f, g.at.z)});
+        for (const auto& start : starts)
+            for (const Goal& goal : goals) {
+                if (goal.name == start.first) continue;
+                std::string trouble = walkRoute(c, terrain, start.second, goal);
+                if (!trouble.empty())
+                    problems += "island " + std::to_string(island) + ", " + start.first + " to " + goal.name + ": " +
+                                trouble + "\n";
+                routes++;
+            }
+    }
+    EXPECT_GT(routes, 50);
     EXPECT_TRUE(problems.empty()) << problems;
 }

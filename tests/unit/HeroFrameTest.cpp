@@ -17,24 +17,24 @@
 
 namespace {
 
-// The hero's frame state, opened for the checks.
-class OpenHero : public Hero {
+// The hero's frame state, reached through member pointers: the
+// controller's hero is a plain Hero.
+class Fields : public Hero {
 public:
-    using ForestSpirit::heightMap;
-    using ForestSpirit::lastGroundY;
-    using Hero::bumpFrames;
-    using Hero::health;
-
-    void place(Vector3D at, Vector3D look, HeightMap* ground, Vector3D speed = Vector3D()) {
-        position = at;
-        center = at.add(&look);
-        up.setCoords(0, 1, 0);
-        heightMap = ground;
-        velocity = speed;
-    }
+    static HeightMap* ForestSpirit::*ground() { return &Fields::heightMap; }
+    static float ForestSpirit::*lastGround() { return &Fields::lastGroundY; }
+    static int Hero::*bumpCount() { return &Fields::bumpFrames; }
+    static float Hero::*healthValue() { return &Fields::health; }
 };
 
-OpenHero& open(Hero& hero) { return static_cast<OpenHero&>(hero); }
+// Stands or floats the hero at `at`, looking along `look`.
+void place(Hero& hero, Vector3D at, Vector3D look, HeightMap* ground, Vector3D speed = Vector3D()) {
+    hero.setPosition(at);
+    hero.setCenter(at.add(&look));
+    hero.setUp(Vector3D(0, 1, 0));
+    hero.*Fields::ground() = ground;
+    hero.setVelocity(speed);
+}
 
 // Home island level 1, with a rock wall of level 40 from world x = 30 on,
 // and a ridge of level 3 one sample wide at x = 10 for z from 20 to 40.
@@ -57,7 +57,7 @@ protected:
         c->camera.setCameraMode(CAMERA_THIRD_PERSON);
     }
 
-    OpenHero& hero() { return open(c->hero); }
+    Hero& hero() { return c->hero; }
     void frame(float dx = 0, float dy = 0) { c->hero.updateHero(true, keys, dx, dy, c); }
     // Frames until the hero stands on the ground, at most `limit`.
     void landHero(int limit = 200) {
@@ -114,7 +114,7 @@ TEST_F(HeroFrameTest, FallingLetsTheCameraGoThenEndsTheGame) {
         SCOPED_TRACE(k.y);
         c->isGameOver = false;
         c->camera.setCameraMode(CAMERA_THIRD_PERSON);
-        hero().place(Vector3D(500, k.y, 500), Vector3D(0, 0, -1), nullptr);
+        place(hero(), Vector3D(500, k.y, 500), Vector3D(0, 0, -1), nullptr);
         frame();
         EXPECT_EQ(!c->camera.isCameraLockedToHero(), k.freeView);
         EXPECT_EQ(c->isGameOver, k.gameOver);
@@ -122,13 +122,13 @@ TEST_F(HeroFrameTest, FallingLetsTheCameraGoThenEndsTheGame) {
 
     // Health: exactly 0 ends the game; regeneration stops at the maximum.
     c->isGameOver = false;
-    hero().place(Vector3D(0, 5, 0), Vector3D(0, 0, -1), nullptr);
+    place(hero(), Vector3D(0, 5, 0), Vector3D(0, 0, -1), nullptr);
     landHero();
-    hero().health = 0.0f;
+    c->hero.*Fields::healthValue() = 0.0f;
     frame();
     EXPECT_TRUE(c->isGameOver);
     c->isGameOver = false;
-    hero().health = 99.999f;
+    c->hero.*Fields::healthValue() = 99.999f;
     frame();
     EXPECT_FLOAT_EQ(hero().getHealth(), 100.0f);
     EXPECT_FALSE(c->isGameOver);
@@ -172,15 +172,15 @@ TEST_F(HeroCollisionTest, PushBacksFollowTheCascade) {
             solid->setLocation(const_cast<Vector3D*>(&k.obstacle));
             spirits->push_back(solid);
         }
-        hero().place(k.from, Vector3D(1, 0, 0), k.grounded ? ground : nullptr, k.speed);
-        open(c->hero).bumpFrames = 0;
-        hero().lastGroundY = -1.0f;
+        place(hero(), k.from, Vector3D(1, 0, 0), k.grounded ? ground : nullptr, k.speed);
+        c->hero.*Fields::bumpCount() = 0;
+        c->hero.*Fields::lastGround() = -1.0f;
         frame();
         EXPECT_TRUE(vectorNear(hero().getPosition(), k.expectedPosition, 1e-4f));
         EXPECT_TRUE(vectorNear(hero().getVelocity(), k.expectedSpeed, 1e-5f));
         EXPECT_EQ(c->hero.isBumped(), k.bumped);
         if (k.bumped) {
-            EXPECT_EQ(hero().bumpFrames, 20);
+            EXPECT_EQ(c->hero.*Fields::bumpCount(), 20);
         }
         EXPECT_EQ(hero().getHeightMap() == nullptr, k.airborneAfter);
         EXPECT_TRUE(vectorNear(hero().getViewDirection(), Vector3D(1, 0, 0), 1e-5f)) << "the snapshot keeps the view";
@@ -191,7 +191,7 @@ TEST_F(HeroCollisionTest, PushBacksFollowTheCascade) {
 // A bump lasts 21 frames in the air; input is ignored meanwhile. High
 // against the wall, the hero is still falling when it runs out.
 TEST_F(HeroCollisionTest, ABumpBlocksInputInTheAirUntilItRunsOut) {
-    hero().place(Vector3D(28.8f, 39.0f, 0), Vector3D(1, 0, 0), nullptr);
+    place(hero(), Vector3D(28.8f, 39.0f, 0), Vector3D(1, 0, 0), nullptr);
     keys[SDLK_w] = true;
     frame();
     ASSERT_TRUE(c->hero.isBumped());
@@ -221,7 +221,7 @@ TEST_F(HeroFrameTest, MouseTurnsOnlyWithMotionOnBothAxes) {
     }
     ASSERT_NE(heading, 0.0f);
     Vector3D view(std::sin(heading), 0, std::cos(heading));
-    hero().place(hero().getPosition(), view, hero().getHeightMap());
+    place(hero(), hero().getPosition(), view, hero().getHeightMap());
     struct Case {
         float dx, dy;
         bool turns;

@@ -37,6 +37,7 @@ ProceduralTree::~ProceduralTree() {
 
 void ProceduralTree::seed(Vector3D p) {
     setPosition(p);
+    seedPosition = p;
     buds.push_back(Bud(p, 0, Vector3D(0.0f, 1.0f, 0.0f)));
 
     while (!buds.empty()) {
@@ -64,7 +65,17 @@ void ProceduralTree::seed(Vector3D p) {
             buds.erase(buds.begin() + i);
         }
     }
+}
 
+// Baking waits for the first draw (or look at the buffers): a tree on an
+// island never visited then costs no vertex arrays, and the picture is the
+// same since the grown parts do not change after growth.
+void ProceduralTree::bake() {
+    if (baked) {
+        return;
+    }
+    baked = true;
+    Vector3D p = seedPosition;
     for (Internode& internode : internodes) {
         internode.collectPolys(&branchPolygons, p);
     }
@@ -88,6 +99,7 @@ void ProceduralTree::seed(Vector3D p) {
 }
 
 void ProceduralTree::draw() {
+    bake();
     glEnable(GL_LIGHTING);
     if (branchTexture) {
         glEnable(GL_TEXTURE_2D);
@@ -143,6 +155,12 @@ std::vector<Leaf>* ProceduralTree::getLeaves() { return &leaves; }
 
 std::vector<Bud>* ProceduralTree::getBuds() { return &buds; }
 
-VertexBuffer* ProceduralTree::getBranchVertexBuffer() { return &branchVertexBuffer; }
+VertexBuffer* ProceduralTree::getBranchVertexBuffer() {
+    bake();
+    return &branchVertexBuffer;
+}
 
-VertexBuffer* ProceduralTree::getLeafVertexBuffer() { return &leafVertexBuffer; }
+VertexBuffer* ProceduralTree::getLeafVertexBuffer() {
+    bake();
+    return &leafVertexBuffer;
+}

@@ -23,7 +23,8 @@ public:
                    Mesh* order4To5Mesh, Mesh* order6To9Mesh);
     virtual ~ProceduralTree();
 
-    // Grows the tree at position and bakes it; once per tree.
+    // Grows the tree at position; once per tree. Its vertex arrays are
+    // made at the first draw.
     void seed(Vector3D position);
     void draw() override;
     Mesh* getMeshForInternodeOrder(int order);
@@ -56,6 +57,12 @@ private:
     // Only between growth and baking: the buffers keep their own copies.
     std::vector<Polygon3D*> leafPolygons;
     std::vector<Polygon3D*> branchPolygons;
+
+    // Where seed grew the tree: the baked coordinates are relative to it.
+    Vector3D seedPosition;
+    bool baked = false;
+
+    void bake();
 
     ProceduralTree(const ProceduralTree&) = delete;
     ProceduralTree& operator=(const ProceduralTree&) = delete;

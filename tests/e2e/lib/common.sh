@@ -87,8 +87,8 @@ picture_distance() {
     size=$(identify -format '%w %h' "$picture") || return 1
     read -r w h <<<"$size"
     w=$((w - 2 * inset)) h=$((h - 2 * inset))
-    compare -metric RMSE "$shot[${w}x${h}+$((x + inset))+$((y + inset))]" "$picture[${w}x${h}+${inset}+${inset}]" null: 2>&1 |
-        sed -n 's/.*(\(.*\)).*/\1/p'
+    compare -metric RMSE "$shot[${w}x${h}+$((x + inset))+$((y + inset))]" \
+        "$picture[${w}x${h}+${inset}+${inset}]" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p'
 }
 
 # shows_picture SHOT X Y INSET PICTURE [OTHER...]: the region shows PICTURE

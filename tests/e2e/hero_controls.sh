@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# The hero as a player steers it on the home island: w walks, Left turns,
+# Space jumps and lands where it left, the mouse pitches the view, and a
+# motion along one axis alone moves nothing. The checks wait for the
+# picture to settle instead of timing frames, so a slow renderer only
+# makes the run longer.
+E2E_LIMIT=${E2E_LIMIT:-560}
+source "$(dirname "$0")/lib/common.sh"
+run_headless "$0" "$@"
+
+work=$(make_workdir)
+trap 'rm -rf "$work"' EXIT
+
+start_game "$work/game"
+wait_for_window 60 || fail "no window; stderr: $(cat "$work/game.err")"
+sleep 2
+shot() { screenshot "$work/$1.png"; }
+# Pixels that differ between two shots, beyond a little noise.
+differ() { compare -metric AE -fuzz 2% "$work/$1.png" "$work/$2.png" null: 2>&1 || true; }
+# settle NAME: waits until two shots in a row agree, and keeps the last.
+settle() {
+    local i
+    shot settling
+    for i in $(seq 40); do
+        sleep 0.3
+        shot "$1"
+        [ "$(differ settling "$1")" -eq 0 ] && return 0
+        mv "$work/$1.png" "$work/settling.png"
+    done
+    fail "the picture never settled for $1"
+}
+# until_differs REF NAME: polls for a shot unlike REF (the still picture
+# differs in no pixel at all, so a thousand is a real change).
+until_differs() {
+    local i
+    for i in $(seq 80); do
+        shot "$2"
+        [ "$(differ "$1" "$2")" -gt 1000 ] && return 0
+    done
+    return 1
+}
+# Pixels of the empty sky (the clear colour) in the top third.
+sky() { convert "$work/$1.png" -crop 800x200+0+0 -fill white -opaque black -fill black +opaque white \
+    -format '%[fx:int(mean*w*h)]' info:; }
+hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; }
+
+# Start on the menu; Escape leaves the intro picture for the opening
+# flight, and Escape again, once the flight moves, skips it into play.
+xdotool mousemove 400 230 click 1
+await_picture "$work/intro.png" "intro picture after start" 0 0 0 "$TAVIR_DATA_DIR/Story/IntroStory.bmp" \
+    "$TAVIR_DATA_DIR/Story/GameOverStory.bmp"
+xdotool key Escape
+flying=0
+for i in $(seq 40); do
+    shot flight1
+    sleep 0.5
+    shot flight2
+    [ "$(differ flight1 flight2)" -gt 5000 ] && flying=1 && break
+done
+[ "$flying" -eq 1 ] || fail "no opening flight after the intro picture"
+xdotool key Escape
+
+settle idle
+sleep 1
+shot idle2
+[ "$(differ idle idle2)" -eq 0 ] || fail "the picture moves with no input"
+
+hold w 1.5
+settle walked
+[ "$(differ idle walked)" -gt 5000 ] || fail "w did not move the hero"
+
+hold Left 1.5
+settle turned
+[ "$(differ walked turned)" -gt 5000 ] || fail "Left did not turn the hero"
+
+xdotool key space
+until_differs turned jumping || fail "Space did not lift the hero"
+settle landed
+[ "$(differ turned landed)" -eq 0 ] || fail "the hero did not land where it jumped ($(differ turned landed) pixels differ)"
+
+# Motion along x alone: neither turn nor pitch, and no jump of the view,
+# whatever the heading (some level headings meet the angle's rounding).
+for turn in $(seq 4); do
+    hold Left 0.$((turn % 3 + 1))
+    settle heading
+    xdotool mousemove_relative -- 5 0
+    sleep 0.5
+    settle across
+    [ "$(differ heading across)" -eq 0 ] || fail "a motion along x alone moved the view (heading $turn)"
+done
+
+# Up and across, then down and across: the view rises, showing more sky,
+# then drops again.
+xdotool mousemove_relative -- 20 -150
+sleep 0.5
+settle up
+[ "$(differ across up)" -gt 5000 ] || fail "the mouse did not pitch the view"
+[ "$(sky up)" -gt "$(sky across)" ] || fail "looking up shows no more sky ($(sky up) vs $(sky across))"
+xdotool mousemove_relative -- 20 150
+sleep 0.5
+settle down
+[ "$(sky down)" -lt "$(sky up)" ] || fail "looking down shows as much sky ($(sky down) vs $(sky up))"
+
+xdotool key F12
+wait_for_exit 30 || fail "the game did not quit on F12"
+[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS"
+[ ! -s "$work/game.err" ] || fail "errors: $(cat "$work/game.err")"
+! grep -qi 'error' "$work/game.out" || fail "console: $(grep -i error "$work/game.out")"
+echo "hero_controls: ok"
