@@ -34,7 +34,12 @@ stencil=$(stencil_bits "$window")
 [ "$stencil" = 8 ] || fail "stencil buffer has '${stencil}' bits"
 
 sleep 4
-screenshot "$work/shot.png"
+# The first frames may take a while on a busy machine.
+for try in $(seq 60); do
+    screenshot "$work/shot.png"
+    [ "$(colour_count "$work/shot.png")" -gt 1 ] && break
+    sleep 0.5
+done
 [ -n "${TAVIR_KEEP_SHOT:-}" ] && cp "$work/shot.png" "$TAVIR_KEEP_SHOT"
 size=$(identify -format '%wx%h' "$work/shot.png")
 [ "$size" = 800x600 ] || fail "screen is $size"

@@ -33,7 +33,7 @@ wait_for_exit 30 || fail "the game did not quit on F12"
 ! grep -v "\"$missing\"" "$work/game.err" | grep -q 'NatureOverlays/' ||
     fail "an overlay that is there was reported: $(cat "$work/game.err")"
 if grep -rqs 'new Nature(' "${TAVIR_SOURCE_DIR:-/nonexistent}/src/Island"; then
-    [ "$(grep -c "Nature overlay \"$missing\": cannotX be opened" "$work/game.err")" -eq 1 ] ||
+    [ "$(grep -c "Nature overlay \"$missing\": cannot be opened" "$work/game.err")" -eq 1 ] ||
         fail "the missing overlay was not reported in one line: $(cat "$work/game.err")"
 else
     echo "missing_overlay: the islands plant no nature yet, so only the start is checked"

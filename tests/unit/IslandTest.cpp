@@ -69,6 +69,16 @@ protected:
         return target.checkIfMissileHitsEnemys(&missile, controller->particles, controller->allHoldableItems);
     }
 
+    // The shop, its small model and its building, as the island would free
+    // them; the building stays in the island's list for the caller.
+    static void removeShop(Island& island) {
+        delete island.shop->itemCollection.displayObject;
+        delete island.shop;
+        delete island.shopBuilding;
+        island.shop = nullptr;
+        island.shopBuilding = nullptr;
+    }
+
     static int countWithMesh(const std::vector<StaticObject*>& objects, Mesh* first) {
         int n = 0;
         for (StaticObject* object : objects)
@@ -336,10 +346,7 @@ TEST_F(IslandTest, TheShopIsNearWithinTen) {
     hero.setPosition(Vector3D(6.0f, 1.0f, 8.01f));
     EXPECT_FALSE(two.isNearShop(&hero));
     EXPECT_TRUE(island(0).isNearShop(&hero) == false);
-    delete two.shop;
-    delete two.shopBuilding;
-    two.shop = nullptr;
-    two.shopBuilding = nullptr;
+    removeShop(two);
     two.buildings.clear();
 }
 
@@ -488,13 +495,12 @@ TEST_F(IslandTest, FactoriesGiveTheirRadiiAndPrices) {
 
     // Put island 2 back as its level left it.
     two.islandHoldableItems.clear();
-    for (StaticObject* building : two.buildings) delete building;
+    for (StaticObject* building : two.buildings)
+        if (building != two.shopBuilding) delete building;
+    removeShop(two);
     for (Object* object : two.otherStaticObjectsNoBuildings) delete object;
     two.buildings.clear();
     two.otherStaticObjectsNoBuildings.clear();
-    delete two.shop;
-    two.shop = nullptr;
-    two.shopBuilding = nullptr;
 }
 
 // One call makes one panel of two triangles, reaching `height` above both
