@@ -956,9 +956,9 @@ void Controller::renderWorld() {
     SDL_GL_SwapBuffers();
 }
 
-// The pass's last step: exactly one 2D overlay. The menu draws from an
-// identity view; the frame's own view is kept for whoever reads it after.
+// The pass's last step: exactly one 2D overlay.
 void Controller::drawOverlay() {
+    // The frame's own view is kept for whoever reads it after.
     glPushMatrix();
     if (inMainMenu) {
         mainMenu.draw();
