@@ -969,6 +969,7 @@ void Controller::drawOverlay() {
     } else {
         drawHeadsUpDisplay();
     }
+    glPopMatrix();
 }
 
 void Controller::drawPortals() {
@@ -1161,7 +1162,6 @@ void Controller::drawHeadsUpDisplay() {
     if (questPicture) {
         QuestPoint::drawStoryPicture(questPicture.get());
     }
-    glPopMatrix();
 }
 
 void Controller::resetLights() {
