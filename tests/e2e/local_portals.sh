@@ -121,7 +121,8 @@ xdotool key b
 sleep 1
 screenshot "$work/shadow-off2.png"
 still=$(screen_distance "$work/shadow-off.png" "$work/shadow-off2.png")
-awk -v d="$still" 'BEGIN { exit !(d < 0.02) }' || fail "the view moves while nobody plays ($still)"
+# Wandering spirits move a little of the picture on their own.
+awk -v d="$still" 'BEGIN { exit !(d < 0.06) }' || fail "the view moves while nobody plays ($still)"
 above=$(compare -metric AE -fuzz 3% "$work/shadow-off.png[800x250+0+0]" "$work/shadow-on.png[800x250+0+0]" null: 2>&1)
 below=$(compare -metric AE -fuzz 3% "$work/shadow-off.png[800x300+0+300]" "$work/shadow-on.png[800x300+0+300]" null: 2>&1)
 noise=$(compare -metric AE -fuzz 3% "$work/shadow-off.png" "$work/shadow-off2.png" null: 2>&1)

@@ -64,9 +64,10 @@ for i in 1 2 3; do
     sleep 1
     screenshot "$work/play2.png"
     still=$(screen_distance "$work/play1.png" "$work/play2.png")
-    awk -v d="$still" 'BEGIN { exit !(d < 0.01) }' && break
+    # Wandering spirits move a little of the picture on their own.
+    awk -v d="$still" 'BEGIN { exit !(d < 0.03) }' && break
 done
-awk -v d="$still" 'BEGIN { exit !(d < 0.01) }' || fail "the camera still moves after the flight was skipped ($still)"
+awk -v d="$still" 'BEGIN { exit !(d < 0.03) }' || fail "the camera still moves after the flight was skipped ($still)"
 left=$(screen_distance "$work/flight2.png" "$work/play2.png")
 awk -v d="$left" 'BEGIN { exit !(d > 0.04) }' || fail "the view did not change when the flight was skipped ($left)"
 
