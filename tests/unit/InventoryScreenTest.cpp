@@ -335,8 +335,10 @@ TEST(ScreenKeys, TurnBuyAndCloseWithTheMusicPausedWhileOpen) {
         tap(turn.key);
         EXPECT_EQ(owned.curr, turn.curr);
         finishTurn(owned);
-        owned.addItem(newItem(ITEM_PRINCESS));  // back to the first item
+        HoldableItem* extra = newItem(ITEM_PRINCESS);
+        owned.addItem(extra);  // back to the first item
         owned.removeItemOfType(ITEM_PRINCESS);
+        delete extra;  // removal hands the item back
     }
     tap(SDLK_i);
     EXPECT_FALSE(c->inventoryOpen);
