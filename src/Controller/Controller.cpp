@@ -25,6 +25,7 @@
 #include "Texture/Texture.h"
 #include "Billboard/Billboard.h"
 #include "Frustum/Frustum.h"
+#include "ScreenProjection/ScreenProjection.h"
 
 const float EYE_WATER_RADIUS = 0.33f;
 const float HERO_RADIUS = 1.65f;
@@ -1092,21 +1093,9 @@ void Controller::getShadowMatrix(Polygon3D* ground, float* matrix) {
     }
 }
 
-void Controller::ViewOrtho() {
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    gluOrtho2D(0, 800, 0, 600);
-    glScalef(1.0f, -1.0f, 1.0f);
-    glTranslatef(0.0f, -600.0f, 0.0f);
-    glMatrixMode(GL_MODELVIEW);
-}
+void Controller::ViewOrtho() { ScreenProjection::push(); }
 
-void Controller::ViewPerspective() {
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-}
+void Controller::ViewPerspective() { ScreenProjection::pop(); }
 
 void Controller::clearDepthBuffer() { glClear(GL_DEPTH_BUFFER_BIT); }
 

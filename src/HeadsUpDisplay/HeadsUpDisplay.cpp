@@ -16,6 +16,7 @@
 #include "Object/StaticObject/StaticObject.h"
 #include "OpenGL/OpenGL.h"
 #include "QuestPoint/QuestPoint.h"
+#include "ScreenProjection/ScreenProjection.h"
 
 namespace {
 
@@ -265,21 +266,9 @@ void HeadsUpDisplay::toggleDrawCompass() { showCompass = !showCompass; }
 
 void HeadsUpDisplay::toggleDrawMainMap() { showMainMap = !showMainMap; }
 
-void HeadsUpDisplay::ViewOrtho() {
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    gluOrtho2D(0, 800, 0, 600);
-    glScalef(1, -1, 1);
-    glTranslatef(0, -600, 0);
-    glMatrixMode(GL_MODELVIEW);
-}
+void HeadsUpDisplay::ViewOrtho() { ScreenProjection::push(); }
 
-void HeadsUpDisplay::ViewPerspective() {
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-}
+void HeadsUpDisplay::ViewPerspective() { ScreenProjection::pop(); }
 
 Vector3D HeadsUpDisplay::getOpenGLPos(int x, int y) {
     GLint viewport[4];

@@ -7,6 +7,7 @@
 #include "Object/StaticObject/StaticObject.h"
 #include "OpenGL/OpenGL.h"
 #include "Sounds/Sounds.h"
+#include "ScreenProjection/ScreenProjection.h"
 
 namespace {
 
@@ -174,21 +175,9 @@ CoinPiles ItemCollection::coinPiles(int gold) {
     return piles;
 }
 
-void ItemCollection::viewOrtho() {
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    gluOrtho2D(0, 800, 0, 600);
-    glScalef(1.0f, -1.0f, 1.0f);
-    glTranslatef(0.0f, -600.0f, 0.0f);
-    glMatrixMode(GL_MODELVIEW);
-}
+void ItemCollection::viewOrtho() { ScreenProjection::push(); }
 
-void ItemCollection::viewPerspective() {
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-}
+void ItemCollection::viewPerspective() { ScreenProjection::pop(); }
 
 void ItemCollection::drawFullScreen(Texture& picture) {
     picture.bindGLTexture();

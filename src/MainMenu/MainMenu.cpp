@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "OpenGL/OpenGL.h"
+#include "ScreenProjection/ScreenProjection.h"
 
 static const int BUTTON_WIDTH = 220;
 static const int BUTTON_HEIGHT = 60;
@@ -111,23 +112,9 @@ void MainMenu::resetButtons() {
     showControls = false;
 }
 
-// 800 x 600 pixels, origin top left, y down; the 3D projection is kept on
-// the stack.
-void MainMenu::viewOrtho() {
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    gluOrtho2D(0, 800, 0, 600);
-    glScalef(1.0f, -1.0f, 1.0f);
-    glTranslatef(0.0f, -600.0f, 0.0f);
-    glMatrixMode(GL_MODELVIEW);
-}
+void MainMenu::viewOrtho() { ScreenProjection::push(); }
 
-void MainMenu::viewPerspective() {
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-}
+void MainMenu::viewPerspective() { ScreenProjection::pop(); }
 
 void MainMenu::drawPicture(Texture& picture) {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);

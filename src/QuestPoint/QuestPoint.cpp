@@ -5,6 +5,7 @@
 #include "Mesh/Mesh.h"
 #include "OpenGL/OpenGL.h"
 #include "Texture/Texture.h"
+#include "ScreenProjection/ScreenProjection.h"
 
 const float QUEST_FIRE_DISTANCE = 8.0f;
 const float QUEST_RESET_DISTANCE = 16.0f;
@@ -112,21 +113,8 @@ void QuestPoint::drawStoryBoardItem(Texture* picture) {
     glDisable(GL_TEXTURE_2D);
 }
 
-// The screen with the origin at the top left and y pointing down.
-void QuestPoint::viewOrtho() {
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    gluOrtho2D(0, 800, 0, 600);
-    glScalef(1.0f, -1.0f, 1.0f);
-    glTranslatef(0.0f, -600.0f, 0.0f);
-    glMatrixMode(GL_MODELVIEW);
-}
+void QuestPoint::viewOrtho() { ScreenProjection::push(); }
 
-void QuestPoint::viewPerspective() {
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-}
+void QuestPoint::viewPerspective() { ScreenProjection::pop(); }
 
 std::shared_ptr<Texture> QuestPoint::getStoryPicture() { return texture; }
