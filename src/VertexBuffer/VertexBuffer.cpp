@@ -80,6 +80,18 @@ void VertexBuffer::loadArrays(std::vector<Polygon3D*>* polygons) {
     arraysLoaded = true;
 }
 
+void VertexBuffer::allocateArrays(int vertices) {
+    assert(!arraysLoaded);
+    assert(vertices >= 0);
+    numberOfVertices = vertices;
+    if (numberOfVertices > 0) {
+        vertexArray = new float[3 * (size_t)numberOfVertices];
+        texCoordArray = new float[2 * (size_t)numberOfVertices];
+        normalArray = new float[3 * (size_t)numberOfVertices];
+    }
+    arraysLoaded = true;
+}
+
 void VertexBuffer::loadVertexBuffer() {
     assert(arraysLoaded);
     assert(!vboLoaded);

@@ -29,6 +29,9 @@ public:
     // Once per buffer. Null entries are skipped; every polygon must be a
     // triangle. A vertex without a texture coordinate gets (0, 0).
     void loadArrays(std::vector<Polygon3D*>* polygons);
+    // Once per buffer, instead of loadArrays: arrays for that many vertices,
+    // for the caller to fill in loadArrays' layout.
+    void allocateArrays(int vertices);
     void loadVertexBuffer();
     // Uploads on the first call. A buffer without triangles draws nothing.
     void drawVertexBuffer();
