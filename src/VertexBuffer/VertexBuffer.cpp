@@ -92,6 +92,18 @@ void VertexBuffer::allocateArrays(int vertices) {
     arraysLoaded = true;
 }
 
+void VertexBuffer::setVertex(size_t i, const Vector3D& position, const Vector3D& normal, float s, float t) {
+    assert(i < (size_t)numberOfVertices);
+    vertexArray[3 * i] = position.x;
+    vertexArray[3 * i + 1] = position.y;
+    vertexArray[3 * i + 2] = position.z;
+    texCoordArray[2 * i] = s;
+    texCoordArray[2 * i + 1] = t;
+    normalArray[3 * i] = normal.x;
+    normalArray[3 * i + 1] = normal.y;
+    normalArray[3 * i + 2] = normal.z;
+}
+
 void VertexBuffer::loadVertexBuffer() {
     assert(arraysLoaded);
     assert(!vboLoaded);

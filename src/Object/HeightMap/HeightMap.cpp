@@ -234,19 +234,6 @@ void HeightMap::addEdgePolygons(Corner* corners) {
     }
 }
 
-// Vertex i of the buffer, in the layout VertexBuffer::loadArrays writes.
-static void putVertex(VertexBuffer& buffer, size_t i, const Vector3D& position, const Vector3D& normal,
-                      const Vector3D& texCoord) {
-    buffer.vertexArray[3 * i] = position.x;
-    buffer.vertexArray[3 * i + 1] = position.y;
-    buffer.vertexArray[3 * i + 2] = position.z;
-    buffer.texCoordArray[2 * i] = texCoord.x;
-    buffer.texCoordArray[2 * i + 1] = texCoord.y;
-    buffer.normalArray[3 * i] = normal.x;
-    buffer.normalArray[3 * i + 1] = normal.y;
-    buffer.normalArray[3 * i + 2] = normal.z;
-}
-
 // The buffers' arrays hold every triangle of the terrain. Made at the first
 // draw, they are uploaded and freed at once, instead of being held from
 // start-up for the islands not yet seen. The cells are described twice,
@@ -282,14 +269,15 @@ void HeightMap::buildBuffers() {
                 size_t& next = cell.steep[t] ? steepNext : gentleNext;
                 for (int k = 0; k < 3; ++k) {
                     const Corner& corner = cell.corners[cell.triangles[t][k]];
-                    putVertex(buffer, next++, corner.position, corner.normal, corner.texCoord);
+                    buffer.setVertex(next++, corner.position, corner.normal, corner.texCoord.x, corner.texCoord.y);
                 }
             }
         }
     }
     for (Polygon3D* skirt : edgePolygons) {
         for (Vertex* vertex : *skirt->getVertices()) {
-            putVertex(steepBuffer, steepNext++, vertex->position, vertex->normal, *vertex->textureCoord);
+            steepBuffer.setVertex(steepNext++, vertex->position, vertex->normal, vertex->textureCoord->x,
+                                  vertex->textureCoord->y);
         }
     }
     assert(gentleNext == (size_t)gentleBuffer.numberOfVertices);

@@ -26,14 +26,7 @@ ProceduralTree::ProceduralTree(Mesh* leafMesh, Mesh* order0Mesh, Mesh* order1Mes
     boundingRadius = 1.0f;
 }
 
-ProceduralTree::~ProceduralTree() {
-    for (Polygon3D* polygon : leafPolygons) {
-        delete polygon;
-    }
-    for (Polygon3D* polygon : branchPolygons) {
-        delete polygon;
-    }
-}
+ProceduralTree::~ProceduralTree() {}
 
 void ProceduralTree::seed(Vector3D p) {
     setPosition(p);
@@ -75,27 +68,26 @@ void ProceduralTree::bake() {
         return;
     }
     baked = true;
+    // The parts' vertices go straight into arrays of the exact size, with
+    // no triangles made on the way.
     Vector3D p = seedPosition;
+    size_t branchVertices = 0, leafVertices = 0;
     for (Internode& internode : internodes) {
-        internode.collectPolys(&branchPolygons, p);
+        branchVertices += internode.countVertices();
     }
     for (Leaf& leaf : leaves) {
-        leaf.collectPolys(&leafPolygons, p);
+        leafVertices += leaf.countVertices();
     }
-    branchVertexBuffer.setPolygons(&branchPolygons);
-    leafVertexBuffer.setPolygons(&leafPolygons);
-
-    // The buffers hold their own arrays: the triangles would only take room.
-    for (Polygon3D* polygon : leafPolygons) {
-        delete polygon;
+    branchVertexBuffer.allocateArrays((int)branchVertices);
+    leafVertexBuffer.allocateArrays((int)leafVertices);
+    size_t next = 0;
+    for (Internode& internode : internodes) {
+        internode.writeVertices(&branchVertexBuffer, next, p);
     }
-    for (Polygon3D* polygon : branchPolygons) {
-        delete polygon;
+    next = 0;
+    for (Leaf& leaf : leaves) {
+        leaf.writeVertices(&leafVertexBuffer, next, p);
     }
-    leafPolygons.clear();
-    branchPolygons.clear();
-    leafPolygons.shrink_to_fit();
-    branchPolygons.shrink_to_fit();
 }
 
 void ProceduralTree::draw() {
