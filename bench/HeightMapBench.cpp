@@ -64,7 +64,10 @@ public:
         buildBuffers();
         return (size_t)(gentleBuffer.numberOfVertices + steepBuffer.numberOfVertices) / 3;
     }
-    size_t skirts() { return edgePolygons.size(); }
+    size_t skirts() {
+        buildBuffers();
+        return edgePolygons.size();
+    }
 };
 
 double msSince(std::chrono::steady_clock::time_point start) {

@@ -51,7 +51,10 @@ public:
         }
         return all;
     }
-    std::vector<Polygon3D*>& skirts() { return edgePolygons; }
+    std::vector<Polygon3D*>& skirts() {
+        buildBuffers();
+        return edgePolygons;
+    }
     VertexBuffer* ground() { return &gentleBuffer; }
     VertexBuffer* cliffs() { return &steepBuffer; }
     using HeightMap::buildBuffers;

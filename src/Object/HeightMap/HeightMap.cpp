@@ -75,18 +75,6 @@ HeightMap::HeightMap(const char* path, int size, TexturesMeshes* texMesh, Textur
     SDL_UnlockSurface(image);
     SDL_FreeSurface(image);
 
-    // Only the skirts are made now, in cell order; they are few.
-    Cell cell;
-    for (int i = 0; i < size - 1; ++i) {
-        for (int j = 0; j < size - 1; ++j) {
-            if (sample(i, j) != UNDEFINED_HEIGHT && sample(i, j + 1) != UNDEFINED_HEIGHT &&
-                sample(i + 1, j + 1) != UNDEFINED_HEIGHT && sample(i + 1, j) != UNDEFINED_HEIGHT) {
-                continue;
-            }
-            describeCell(i, j, cell);
-            addEdgePolygons(cell.corners);
-        }
-    }
 }
 
 HeightMap::~HeightMap() {
@@ -251,6 +239,9 @@ void HeightMap::buildBuffers() {
                 if (cell.complete[t]) {
                     ++(cell.steep[t] ? steepCount : gentleCount);
                 }
+            }
+            if (cell.anyMissing) {
+                addEdgePolygons(cell.corners);
             }
         }
     }

@@ -26,10 +26,10 @@ const float UNDEFINED_HEIGHT = -50.0f;
 // by more than 3 are cliffs, the rest ground. Vertical skirts hang from the
 // edges of cells that touch a hole. The terrain is built before any OpenGL
 // context exists; its two vertex buffers are made and uploaded at its first
-// draw, straight from the samples. A cell's two triangles, which only the
-// ground and collision queries need, are made at the first query of that
-// cell: the thirteen islands hold well over a million triangles, most of
-// them never asked for.
+// draw, straight from the samples, with the skirts. A cell's two triangles,
+// which only the ground and collision queries need, are made at the first
+// query of that cell: the thirteen islands hold well over a million
+// triangles, most of them never asked for.
 class HeightMap : public Object {
 public:
     // The file is read at once. A missing file, one that is not an 8-bit
@@ -70,11 +70,11 @@ public:
 
 protected:
     WorldType worldType;
-    // Skirts, in cell order; owned here. The cell triangles are the base
-    // list, two entries per cell once any cell has been asked for (empty
-    // before), null where a triangle has a missing corner or its cell has
-    // not been asked for yet; a cell's two share the corners they have in
-    // common.
+    // Skirts, in cell order, made with the buffers; owned here. The cell
+    // triangles are the base list, two entries per cell once any cell has
+    // been asked for (empty before), null where a triangle has a missing
+    // corner or its cell has not been asked for yet; a cell's two share the
+    // corners they have in common.
     std::vector<Polygon3D*> edgePolygons;
     // Per cell, whether its triangles have been made.
     std::vector<bool> cellMade;
