@@ -58,7 +58,7 @@ field_enemies() {
         awk 'NR > 1 && $NF == "gray(255)" {
             split($2, box, /[x+]/); split($3, c, ",")
             # Not the ring, nor the heading mark at the top.
-            if ($4 >= 20 && $4 <= 300 && box[1] <= 22 && box[2] <= 22 && !(c[2] < 12 && c[1] > 75 && c[1] < 95))
+            if ($4 >= 20 && $4 <= 300 && box[1] <= 22 && box[2] <= 22 && !(c[2] < 12 && c[1] > 60 && c[1] < 70 && $4 < 60))
                 printf "%.1f %.1f\n", c[1] + 20 - 85, c[2] + 431 - 496
         }'
 }
@@ -94,8 +94,8 @@ field_steps() {
     done
 }
 
-# field_build_red_flash DIR: compiles the flash watcher (red_flash.c) into
-# DIR/red_flash.
-field_build_red_flash() {
-    cc -O1 -o "$1/red_flash" "$(dirname "${BASH_SOURCE[0]}")/red_flash.c" -lX11
+# field_build_watch DIR: compiles the screen watcher (screen_watch.c) into
+# DIR/screen_watch.
+field_build_watch() {
+    cc -O1 -o "$1/screen_watch" "$(dirname "${BASH_SOURCE[0]}")/screen_watch.c" -lX11
 }
