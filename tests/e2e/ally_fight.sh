@@ -33,6 +33,7 @@ nearest() {
 # distance in pixels (two to a unit on this island).
 face_nearest() {
     local x y
+    field_settle "$work"
     screenshot "$work/map.png"
     read -r x y NEAR <<<"$(nearest "$work/map.png")"
     [ -n "$NEAR" ] || fail "no spirit on the mini map"

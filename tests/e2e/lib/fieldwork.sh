@@ -94,6 +94,23 @@ field_steps() {
     done
 }
 
+# field_settle DIR: waits (up to 20 s) until two screenshots in a row
+# agree but for a little wandering, so that every input sent has been
+# handled: a slow game works through its queue one event a frame, and a
+# mouse motion taken early would turn the hero before steps still queued.
+field_settle() {
+    local i d
+    screenshot "$1/settle-a.png"
+    for i in $(seq 40); do
+        sleep 0.2
+        screenshot "$1/settle-b.png"
+        d=$(compare -metric AE -fuzz 2% "$1/settle-a.png" "$1/settle-b.png" null: 2>&1)
+        [ "${d%.*}" -le 15000 ] 2>/dev/null && return 0
+        mv "$1/settle-b.png" "$1/settle-a.png"
+    done
+    return 1
+}
+
 # field_build_watch DIR: compiles the screen watcher (screen_watch.c) into
 # DIR/screen_watch.
 field_build_watch() {
