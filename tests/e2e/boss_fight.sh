@@ -11,7 +11,7 @@
 # each with its own sound, and dissolves at the thirteenth, leaving the
 # princess's quest point, which shows on the mini map. Free-view keys and
 # single steps act one frame each, so the flights are exact.
-: "${E2E_LIMIT:=540}"
+: "${E2E_LIMIT:=580}"
 source "$(dirname "$0")/lib/common.sh"
 source "$(dirname "$0")/lib/sound.sh"
 source "$(dirname "$0")/lib/fieldwork.sh"
