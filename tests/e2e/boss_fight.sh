@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# playthrough
+# The castle's evil wizard, reached with the game's own shortcuts: F3 for
+# the castle island (Escape skips its flight), then the free view (Page
+# Up) flown over the walls to the wizard's quest point and Page Up again,
+# which puts the hero where the view is. The point shows its story picture
+# with the danger sound and calls up the wizard; Return dismisses it. A
+# second flight sets the hero down in the courtyard before the wizard, End
+# keeps the hero alive, and shots through the hero's eyes, raised a little
+# at a time until they tell, strike the wizard: he survives twelve hits,
+# each with its own sound, and dissolves at the thirteenth, leaving the
+# princess's quest point, which shows on the mini map. Free-view keys and
+# single steps act one frame each, so the flights are exact.
+: "${E2E_LIMIT:=580}"
+source "$(dirname "$0")/lib/common.sh"
+source "$(dirname "$0")/lib/sound.sh"
+source "$(dirname "$0")/lib/fieldwork.sh"
+run_headless "$0" "$@"
+
+work=$(make_workdir)
+trap 'rm -rf "$work"' EXIT
+build_sound_log "$work" || fail "cannot build the mixer logger"
+sounds=$work/sounds.log
+story=$TAVIR_DATA_DIR/Story
+
+# keys KEY N: N single frames of KEY, in batches the game's event queue
+# holds, each handled before the next goes.
+keys() {
+    local n=$2 k
+    while [ "$n" -gt 0 ]; do
+        k=$((n > 30 ? 30 : n))
+        field_steps "$1" "$k"
+        field_settle "$work"
+        n=$((n - k))
+    done
+}
+# quest_marks SHOT: quest-point-coloured pixels inside the mini map.
+quest_marks() {
+    convert "$1" -crop 100x100+35+446 +repage -fx '(r > 0.4 && r > b + 0.12 && g > b + 0.05) ? 1 : 0' \
+        -format '%[fx:int(mean*w*h)]' info:
+}
+
+start_logged_game "$work/game" "$sounds" "$work/sound_log.so"
+start_playing "$work"
+xdotool key F3
+await_music "$sounds" Music/Sounds/bossTheme.wav 20 || fail "F3 did not bring the castle island"
+sleep 2
+xdotool key Escape
+field_settle "$work"
+
+# Free view from behind the hero, which faces north: level, up, across to
+# the quest point, hero down, a step off the air.
+xdotool key Page_Up
+keys Up 18
+keys w 40
+keys Down 15
+keys d 138
+keys w 21
+xdotool key Page_Up
+sleep 1
+xdotool key w
+await_picture "$work/wizard-story.png" "the wizard's story" 0 0 0 "$story/EvilWizardIntroStory.bmp" \
+    "$story/PrincessStory.bmp" "$story/GameOverStory.bmp"
+field_await_effect "$sounds" danger 1 10 || fail "the wizard's point played no danger sound"
+xdotool key Return
+sleep 1
+field_settle "$work"
+screenshot "$work/before.png"
+marks=$(quest_marks "$work/before.png")
+
+# Into the courtyard, ten units south of the wizard, facing him.
+xdotool key Page_Up
+keys Up 18
+keys w 10
+keys Down 15
+keys s 79
+keys a 28
+xdotool key Page_Up
+sleep 1
+xdotool key w
+xdotool key End
+xdotool key Tab
+field_settle "$work"
+screenshot "$work/courtyard.png"
+[ -n "$(field_enemies "$work/courtyard.png")" ] || fail "no wizard on the mini map in the courtyard"
+
+# A ledge stands between: raise the aim a little after every miss.
+hit=0
+for shot in $(seq 40); do
+    hits=$(field_effects "$sounds" hitBoss)
+    xdotool click 1
+    sleep 2
+    [ "$(field_effects "$sounds" enemyPoof)" -gt 0 ] && break
+    if [ "$(field_effects "$sounds" hitBoss)" -eq "$hits" ] && [ "$hit" -eq 0 ]; then
+        xdotool mousemove_relative -- 1 -50
+        sleep 0.5
+    else
+        hit=1
+    fi
+done
+field_await_effect "$sounds" enemyPoof 1 5 || fail "the wizard still stands after $(field_effects "$sounds" hitBoss) hits"
+[ "$(field_effects "$sounds" hitBoss)" -eq 12 ] || fail "the wizard fell after $(field_effects "$sounds" hitBoss) hits, not 13"
+sleep 2
+screenshot "$work/after.png"
+[ "$(quest_marks "$work/after.png")" -ge $((marks + 15)) ] ||
+    fail "no princess's quest point on the mini map ($marks marks before, $(quest_marks "$work/after.png") after)"
+
+kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended; stderr: $(cat "$work/game.err")"
+xdotool key F12
+wait_for_exit 30 || fail "F12 did not end the game"
+[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
+! grep -q 'ERROR: AddressSanitizer\|runtime error' "$work/game.err" || fail "sanitizer report: $(cat "$work/game.err")"
+echo "boss_fight: 12 hits survived, down at the 13th, $shot shots"

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# playthrough
+# Coins on the forest island (key 1), picked up as a player does: walking
+# ahead from where the island key puts the hero passes a row of coins. While
+# one lies within reach the item frame shows with its prompt and the coin
+# drawn in its window; Return picks the first one up, a middle click the
+# next, each with the coin sound, and the frame goes. Money adds to the
+# gold and never enters the inventory: the carousel still turns through
+# its two starting items only. The sounds come from a log of the mixer
+# calls.
+: "${E2E_LIMIT:=420}"
+source "$(dirname "$0")/lib/common.sh"
+source "$(dirname "$0")/lib/sound.sh"
+source "$(dirname "$0")/lib/fieldwork.sh"
+run_headless "$0" "$@"
+
+work=$(make_workdir)
+trap 'rm -rf "$work"' EXIT
+build_sound_log "$work" || fail "cannot build the mixer logger"
+sounds=$work/sounds.log
+field_prepare_label "$work" || fail "cannot cut out the pick-up prompt"
+tex=$TAVIR_DATA_DIR/Textures
+
+# walk_to_item NAME: single steps ahead until the item frame shows, at most
+# 40 (20 units); the shot showing it is WORK/NAME.png.
+walk_to_item() {
+    local i
+    for i in $(seq 40); do
+        xdotool key w
+        sleep 0.3
+        screenshot "$work/$1.png"
+        field_item_frame_shown "$work/$1.png" "$work" && return 0
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended walking to $1"
+    done
+    fail "no item frame after 40 steps towards $1 (prompt at $(field_label_distance "$work/$1.png" "$work"))"
+}
+# await_frame_gone NAME: polls until the item frame has gone.
+await_frame_gone() {
+    local i
+    for i in $(seq 40); do
+        screenshot "$work/$1.png"
+        field_item_frame_shown "$work/$1.png" "$work" || return 0
+        sleep 0.3
+    done
+    fail "the item frame stays after $1"
+}
+
+start_logged_game "$work/game" "$sounds" "$work/sound_log.so"
+start_playing "$work"
+xdotool key 1
+await_music "$sounds" Music/Sounds/birdsChirping.wav 20 || fail "key 1 did not bring the forest island"
+sleep 2
+screenshot "$work/arrived.png"
+field_item_frame_shown "$work/arrived.png" "$work" && fail "an item frame with no item near"
+
+walk_to_item first
+gold=$(field_gold_pixels "$work/first.png")
+[ "$gold" -gt 100 ] || fail "no coin in the item frame's window ($gold golden pixels)"
+[ "$(field_effects "$sounds" getCoins)" -eq 0 ] || fail "coins before any pick-up"
+xdotool key Return
+field_await_effect "$sounds" getCoins 1 10 || fail "Return played no coin sound: $(tail -3 "$sounds")"
+await_frame_gone after-return
+[ "$(field_gold_pixels "$work/after-return.png")" -lt 20 ] || fail "a coin stays in the frame's window"
+
+walk_to_item second
+xdotool click 2
+field_await_effect "$sounds" getCoins 2 10 || fail "a middle click played no coin sound: $(tail -3 "$sounds")"
+await_frame_gone after-click
+[ "$(field_effects "$sounds" getItem)" -eq 0 ] || fail "money was taken as an item"
+
+# The inventory: the compass's description, the map's after one turn and
+# the compass's again after two, so nothing came in between.
+panel() {
+    local geometry
+    geometry=$(convert "$tex/$1.bmp" -fuzz 0 -transparent magenta -trim -format '%wx%h%X%Y' info:)
+    convert "$tex/$1.bmp" -crop "$geometry" +repage "$work/$1.png"
+    PANEL_AT="$(sed 's/.*x[0-9]*+\([0-9]*\)+.*/\1/' <<<"$geometry") $(sed 's/.*+//' <<<"$geometry")"
+}
+panel inventoryMap
+panel inventoryCompassNew  # both descriptions stand where the compass's does
+xdotool key i
+await_picture "$work/inv1.png" "the compass first" $PANEL_AT 3 "$work/inventoryCompassNew.png" "$work/inventoryMap.png"
+xdotool key a
+await_picture "$work/inv2.png" "the map after one turn" $PANEL_AT 3 "$work/inventoryMap.png" "$work/inventoryCompassNew.png"
+sleep 2  # the turn has ended
+xdotool key a
+await_picture "$work/inv3.png" "the compass again after two turns" $PANEL_AT 3 \
+    "$work/inventoryCompassNew.png" "$work/inventoryMap.png"
+xdotool key i
+
+kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended; stderr: $(cat "$work/game.err")"
+xdotool key F12
+wait_for_exit 30 || fail "F12 did not end the game"
+[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
+! grep -q 'ERROR: AddressSanitizer\|runtime error' "$work/game.err" || fail "sanitizer report: $(cat "$work/game.err")"
+echo "items_gold: ok"
