@@ -12,13 +12,7 @@ StaticObject::~StaticObject() {}
 // Hiding works through the meshes' own flags, not through enabledDrawing.
 void StaticObject::draw() { drawMeshes(false); }
 
-// The object's own flag hides it here (a worn item leaves the carousel); the
-// meshes' flags are shared with every other object drawn from them, so a shop
-// still shows its copy of an item the hero wears.
-void StaticObject::drawInInventory() {
-    if (!enabledDrawing) return;
-    drawMeshes(true);
-}
+void StaticObject::drawInInventory() { drawMeshes(true); }
 
 void StaticObject::drawMeshes(bool inInventory) {
     glPushMatrix();

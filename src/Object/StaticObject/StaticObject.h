@@ -21,9 +21,8 @@ public:
     virtual ~StaticObject();
 
     void draw() override;
-    // For the inventory and shop carousels: nothing while this object's
-    // drawing is switched off, else every mesh even while the mesh's own
-    // (shared) drawing is switched off.
+    // For the inventory and shop carousels: draws every mesh even while its
+    // drawing is switched off.
     void drawInInventory();
     void addMesh(Mesh* mesh);
     void setRotationAngleDegrees(float degrees);
