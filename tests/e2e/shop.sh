@@ -19,69 +19,8 @@ tex=$TAVIR_DATA_DIR/Textures
 
 screens_start "$work"
 
-convert "$tex/HUD/shopDisplay.bmp" -fuzz 0 -transparent magenta -trim +repage "$work/prompt.png"
-prompt_at=$(convert "$tex/HUD/shopDisplay.bmp" -fuzz 0 -transparent magenta -trim -format '%X %Y' info: | tr -d +)
-
-# The island's key puts the hero at the start facing -z; the shop stands 51
-# units away behind him, 22.6 degrees to the right of straight back. The
-# mouse turns the hero by dx / 1000 radians when it also moves vertically:
-# he turns his back to the shop. Page Up twice then moves him to where the
-# camera behind him was, 9.55 units towards the shop and 2.96 up, above the
-# villagers' heads, however slow the frames are. In the air he stays up
-# until he jumps.
-xdotool mousemove 300 300
-sleep 1
-xdotool key 0
-sleep 2
-xdotool mousemove_relative -- 394 1
-sleep 2
-at_shop() {
-    screenshot "$work/$1.png"
-    shows_picture "$work/$1.png" $prompt_at 3 "$work/prompt.png"
-}
-at_shop turned && fail "the shop's prompt far from the shop"
-for step in 1 2 3 4 5; do
-    xdotool key Prior
-    sleep 0.5
-    xdotool key Prior
-    sleep 1.5
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended on the way to the shop"
-done
-xdotool keydown space
-sleep 0.5
-xdotool keyup space
-for i in $(seq 30); do
-    at_shop landed && break
-    sleep 0.5
-done
-# Steps cut short by trees, or by the shop itself once it stands between
-# the hero and the camera, leave him a little away: he turns round (half a
-# turn, the pointer put back between the moves with no vertical part) and
-# walks up to the door.
-pointer_y=301
-half_turn() {
-    local i
-    for i in 1 2 3 4; do
-        xdotool mousemove 790 $pointer_y
-        sleep 1
-        xdotool mousemove_relative -- -785 1
-        pointer_y=$((pointer_y + 1))
-        sleep 1
-    done
-}
-facing_shop=0
-if ! at_shop near; then
-    half_turn
-    facing_shop=1
-    xdotool keydown w
-    for i in $(seq 60); do
-        at_shop walk$i && break
-        kill -0 "$GAME_PID" 2>/dev/null || { xdotool keyup w; fail "the game ended on the way to the shop"; }
-        sleep 0.5
-    done
-    xdotool keyup w
-    at_shop near || fail "no prompt near the shop after $i looks: $PICTURE_MISMATCH"
-fi
+screens_go_to_home_shop "$work"
+prompt_at=$SCREENS_PROMPT_AT
 
 for name in shopVial shopRingRegen inventoryRingRegen inventoryCompassNew inventoryVial inventoryMap; do
     screens_panel "$work" $name
@@ -151,15 +90,7 @@ await_picture "$work/closed.png" "the prompt after Escape" $prompt_at 3 "$work/p
 
 # The ring is in the inventory: after the compass, the map and the first
 # vial bought. At the shop's door i does nothing; the hero walks away first.
-[ $facing_shop -eq 1 ] && half_turn
-xdotool keydown w
-for i in $(seq 60); do
-    screenshot "$work/away.png"
-    shows_picture "$work/away.png" $prompt_at 3 "$work/prompt.png" || break
-    sleep 0.5
-done
-xdotool keyup w
-shows_picture "$work/away.png" $prompt_at 3 "$work/prompt.png" && fail "the prompt stays as the hero walks away"
+screens_leave_shop "$work"
 xdotool key i
 inventory=("$work/inventoryCompassNew.png" "$work/inventoryMap.png" "$work/inventoryVial.png" "$work/inventoryRingRegen.png")
 await_picture "$work/inventory.png" "the compass after i" $panel_at 3 "${inventory[@]}"

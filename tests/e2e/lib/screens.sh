@@ -123,3 +123,94 @@ screens_await_gold() {
     done
     fail "$what: $why"
 }
+
+# screens_at_home_shop WORK NAME: screenshots into WORK/NAME.png and answers
+# whether the shop's prompt shows there.
+screens_at_home_shop() {
+    screenshot "$1/$2.png"
+    shows_picture "$1/$2.png" $SCREENS_PROMPT_AT 3 "$1/prompt.png"
+}
+
+# screens_half_turn: the hero turns round by the mouse: four moves of a
+# quarter turn each, the pointer put back between them with no vertical
+# part (the hero turns only with vertical motion).
+screens_half_turn() {
+    local i
+    for i in 1 2 3 4; do
+        xdotool mousemove 790 "$SCREENS_POINTER_Y"
+        sleep 1
+        xdotool mousemove_relative -- -785 1
+        SCREENS_POINTER_Y=$((SCREENS_POINTER_Y + 1))
+        sleep 1
+    done
+}
+
+# screens_go_to_home_shop WORK: from play on the home island to the door of
+# its shop, with the prompt showing. Sets SCREENS_PROMPT_AT (where the
+# prompt's panel stands, cropped into WORK/prompt.png).
+#
+# The island's key puts the hero at the start facing -z; the shop stands 51
+# units away behind him, 22.6 degrees to the right of straight back. The
+# mouse turns the hero by dx / 1000 radians when it also moves vertically:
+# he turns his back to the shop. Page Up twice then moves him to where the
+# camera behind him was, 9.55 units towards the shop and 2.96 up, above the
+# villagers' heads, however slow the frames are; in the air he stays up
+# until he jumps. Steps cut short by trees, or by the shop itself once it
+# stands between him and the camera, leave him a little away: then he turns
+# round and walks up to the door.
+screens_go_to_home_shop() {
+    local work=$1 shop=$TAVIR_DATA_DIR/Textures/HUD/shopDisplay.bmp step i
+    convert "$shop" -fuzz 0 -transparent magenta -trim +repage "$work/prompt.png"
+    SCREENS_PROMPT_AT=$(convert "$shop" -fuzz 0 -transparent magenta -trim -format '%X %Y' info: | tr -d +)
+    xdotool mousemove 300 300
+    sleep 1
+    xdotool key 0
+    sleep 2
+    xdotool mousemove_relative -- 394 1
+    SCREENS_POINTER_Y=301
+    sleep 2
+    screens_at_home_shop "$work" turned && fail "the shop's prompt far from the shop"
+    for step in 1 2 3 4 5; do
+        xdotool key Prior
+        sleep 0.5
+        xdotool key Prior
+        sleep 1.5
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended on the way to the shop"
+    done
+    xdotool keydown space
+    sleep 0.5
+    xdotool keyup space
+    for i in $(seq 30); do
+        screens_at_home_shop "$work" landed && break
+        sleep 0.5
+    done
+    SCREENS_FACING_SHOP=0
+    screens_at_home_shop "$work" near && return 0
+    screens_half_turn
+    SCREENS_FACING_SHOP=1
+    xdotool keydown w
+    for i in $(seq 60); do
+        screens_at_home_shop "$work" walk && break
+        kill -0 "$GAME_PID" 2>/dev/null || { xdotool keyup w; fail "the game ended on the way to the shop"; }
+        sleep 0.5
+    done
+    xdotool keyup w
+    screens_at_home_shop "$work" near || fail "no prompt near the shop: $PICTURE_MISMATCH"
+}
+
+# screens_leave_shop WORK: from the shop's door (screens_go_to_home_shop)
+# the hero walks away until the prompt has gone; near a shop i and the
+# island keys do nothing.
+screens_leave_shop() {
+    local work=$1 i
+    [ "$SCREENS_FACING_SHOP" -eq 1 ] && screens_half_turn
+    SCREENS_FACING_SHOP=0
+    xdotool keydown w
+    for i in $(seq 60); do
+        screens_at_home_shop "$work" away || break
+        sleep 0.5
+    done
+    xdotool keyup w
+    screens_at_home_shop "$work" away && fail "the prompt stays as the hero walks away"
+    return 0
+}
