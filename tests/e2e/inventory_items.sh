@@ -4,12 +4,12 @@
 # hero buys a vial, the ring of renewal, the boots and the helmet at the
 # home island's shop. In the inventory the compass zooms in and out, and the
 # carousel wraps both ways. Worn, the helmet and the boots change the hero's
-# figure on the inventory screen and leave the carousel; taken off, the
-# figure is as it was. The helmet doubles the armour, so the life bar shows
-# half; the vial heals 50 (three quarters) and is gone from the carousel;
-# the helmet off, the bar is full again. The ring, worn, leaves the carousel
-# too. Sounds come from a log of the mixer calls.
-: "${E2E_LIMIT:=480}"
+# figure on the inventory screen, and they and the ring leave the carousel;
+# taken off, they are back and the figure is as it was. The vial drunk is
+# gone from the carousel. Sounds come from a log of the mixer calls; what
+# shows only in numbers (jump, missile speed, healing, armour, regeneration)
+# is checked in-process.
+: "${E2E_LIMIT:=540}"
 source "$(dirname "$0")/lib/common.sh"
 source "$(dirname "$0")/lib/screens.sh"
 run_headless "$0" "$@"
@@ -67,31 +67,6 @@ key_heard Escape "resume music
 play doorclose.wav"
 screens_leave_shop "$work"
 
-# The life bar: from x 1 to 1 + 171 times the life fraction, y 400 to 438.
-# Two strips, past a half and past three quarters.
-strip() { convert "$1" -crop "20x28+$2+405" +repage "$3"; }
-screenshot "$work/full.png"
-strip "$work/full.png" 95 "$work/bar-half.png"
-strip "$work/full.png" 140 "$work/bar-three.png"
-# bar_shows WHAT HALF THREE: the strips do (1) or do not (0) show the bar
-# as at full health, for up to 20 s.
-bar_shows() {
-    local i got
-    for i in $(seq 40); do
-        screenshot "$work/bar.png"
-        strip "$work/bar.png" 95 "$work/h.png"
-        strip "$work/bar.png" 140 "$work/t.png"
-        got=""
-        for part in h:bar-half t:bar-three; do
-            awk -v d="$(screen_distance "$work/${part%:*}.png" "$work/${part#*:}.png")" 'BEGIN { exit !(d < 0.05) }' &&
-                got="${got}1" || got="${got}0"
-        done
-        [ "$got" = "$2$3" ] && return 0
-        sleep 0.5
-    done
-    fail "$1: the life bar shows $got (past a half, past three quarters) instead of $2$3"
-}
-
 # The inventory: the compass, the map, the vial, the ring, the boots, the
 # helmet. The compass is inspected: Return brings it up and puts it back.
 key_heard i "pause music
@@ -107,121 +82,106 @@ d=$(compare -metric RMSE "$work/rest.png[$centre]" "$work/zoomed.png[$centre]" n
 awk -v d="$d" 'BEGIN { exit !(d > 0.02) }' || fail "Return did not bring the compass up ($d)"
 key_heard Return "play unequip.wav"
 
+# The arrows stand only while no turn runs: a turn is waited out before the
+# next key, which would be refused.
+arrow_box=$(convert "$tex/leftArrow.bmp" -fuzz 0 -transparent magenta -trim -format '%wx%h%O' info:)
+convert "$tex/inventoryBackground.bmp" "(" "$tex/leftArrow.bmp" -fuzz 2% -transparent magenta ")" -composite \
+    -crop "$arrow_box" +repage "$work/arrow.png"
+convert "$tex/inventoryBackground.bmp" -crop "$arrow_box" +repage "$work/no-arrow.png"
+arrow_at=$(sed 's/.*+\([0-9]*\)+\([0-9]*\)$/\1 \2/' <<<"$arrow_box")
+turn() {  # turn KEY NAME: turns the carousel to the item NAME and waits for rest
+    key_heard "$1" "play turnInMenu.wav"
+    await_panel "$2 after $1" "$2"
+    await_picture "$work/arrows.png" "the turn to $2 ends" $arrow_at 2 "$work/arrow.png" "$work/no-arrow.png"
+}
+
 # The hero's figure stands left of the carousel; the current item turns at
 # its right.
 figure=170x200+170+100
 item=140x140+514+141
 region() { convert "$1" -crop "$2" +repage "$3"; }
-await_region() {  # await_region WHAT REGION REFERENCE near|far
+# figure_is WHAT REFERENCE near|far: waits for the figure to be as REFERENCE
+# shows it, or to differ from it.
+figure_is() {
     local i d
     for i in $(seq 40); do
         screenshot "$work/now.png"
-        region "$work/now.png" "$2" "$work/now-region.png"
-        d=$(screen_distance "$work/now-region.png" "$3")
-        echo "figure: $1: $d" >&2
-        if [ "$4" = near ]; then
+        region "$work/now.png" $figure "$work/now-figure.png"
+        d=$(screen_distance "$work/now-figure.png" "$2")
+        if [ "$3" = near ]; then
             awk -v d="$d" 'BEGIN { exit !(d < 0.02) }' && return 0
         else
             awk -v d="$d" 'BEGIN { exit !(d > 0.04) }' && return 0
         fi
         sleep 0.5
     done
-    fail "$1 ($d from $(basename "$3"))"
+    fail "$1 ($d from $(basename "$2"))"
 }
-screenshot "$work/plain.png"
-region "$work/plain.png" $figure "$work/plain-figure.png"
 convert "$tex/inventoryBackground.bmp" -crop $item +repage "$work/empty-item.png"
-empty_item() {  # the carousel shows nothing where the current item turns
+# carousel_shows WHAT empty|item: waits for the place of the current item to
+# show the bare background, or something on it.
+carousel_shows() {
     local i d
     for i in $(seq 40); do
         screenshot "$work/now.png"
         region "$work/now.png" $item "$work/now-item.png"
         d=$(screen_distance "$work/now-item.png" "$work/empty-item.png")
-        echo "item region: $1: $d" >&2
-        awk -v d="$d" -v want="$2" 'BEGIN { exit !((want == "empty") == (d < 0.06)) }' && return 0
+        awk -v d="$d" -v want="$2" 'BEGIN { exit !((want == "empty") == (d < 0.02)) }' && return 0
         sleep 0.5
     done
     fail "$1 ($d from the bare background)"
 }
+screenshot "$work/plain.png"
+region "$work/plain.png" $figure "$work/plain-figure.png"
+carousel_shows "the compass in the carousel" item
 
-# Cycling wraps: d from the first item brings the last, a from the last the
-# first.
-key_heard d "play turnInMenu.wav"
-await_panel "the helmet, last, after d on the compass" inventoryHelmet
-sleep 2
-key_heard a "play turnInMenu.wav"
-await_panel "the compass after a on the helmet" inventoryCompassNew
-sleep 2
-key_heard d "play turnInMenu.wav"
-await_panel "the helmet after d" inventoryHelmet
-sleep 2
-empty_item "the helmet not worn is in the carousel" shown
-
-# The helmet worn: the figure changes, the helmet leaves the carousel, and
-# the life bar shows half (100 of 200).
+# d on the first item wraps to the last. The helmet worn: the figure
+# changes and the helmet leaves the carousel.
+turn d inventoryHelmet
+carousel_shows "the helmet in the carousel" item
 key_heard Return "play getItem.wav"
-await_region "the figure with the helmet" $figure "$work/plain-figure.png" far
-empty_item "the worn helmet is still in the carousel" empty
-key_heard i "resume music
-play unequip.wav"
-bar_shows "with the helmet" 0 0
-
-# The vial heals 50 (150 of 200) and is used up: the compass is current.
-key_heard i "pause music
-play bringUpItem.wav"
-for name in inventoryBoots inventoryRingRegen inventoryVial; do
-    key_heard d "play turnInMenu.wav"
-    await_panel "$name on the way to the vial" $name
-    sleep 2
-done
-key_heard Return "play heal.wav"
-await_panel "the compass after the vial" inventoryCompassNew
-for name in inventoryHelmet inventoryBoots inventoryRingRegen inventoryMap; do
-    key_heard d "play turnInMenu.wav"
-    await_panel "$name with the vial gone" $name
-    sleep 2
-done
-key_heard i "resume music
-play unequip.wav"
-bar_shows "after the vial" 1 0
-
-# The helmet off: the figure as it was, the helmet back in the carousel, the
-# bar full (health is capped at the armour).
-key_heard i "pause music
-play bringUpItem.wav"
-key_heard d "play turnInMenu.wav"
-await_panel "the compass after the map" inventoryCompassNew
-sleep 2
-key_heard d "play turnInMenu.wav"
-await_panel "the helmet" inventoryHelmet
-sleep 2
-key_heard Return "play unequip.wav"
-await_region "the figure without the helmet" $figure "$work/plain-figure.png" near
-empty_item "the helmet taken off is back in the carousel" shown
+figure_is "the figure with the helmet" "$work/plain-figure.png" far
+carousel_shows "the worn helmet in the carousel" empty
+sleep 1
+screenshot "$work/helmet.png"
+region "$work/helmet.png" $figure "$work/helmet-figure.png"
 
 # The boots: worn, the figure changes and they leave the carousel; taken
-# off, all is as it was.
-key_heard d "play turnInMenu.wav"
-await_panel "the boots" inventoryBoots
-sleep 2
+# off, they are back and the figure is as before.
+turn d inventoryBoots
+carousel_shows "the boots in the carousel" item
 key_heard Return "play getItem.wav"
-await_region "the figure with the boots" $figure "$work/plain-figure.png" far
-empty_item "the worn boots are still in the carousel" empty
+figure_is "the figure with the boots" "$work/helmet-figure.png" far
+carousel_shows "the worn boots in the carousel" empty
 key_heard Return "play unequip.wav"
-await_region "the figure without the boots" $figure "$work/plain-figure.png" near
-empty_item "the boots taken off are back in the carousel" shown
+figure_is "the figure without the boots" "$work/helmet-figure.png" near
+carousel_shows "the boots taken off in the carousel" item
 
 # The ring: worn, it leaves the carousel; taken off, it is back.
-key_heard d "play turnInMenu.wav"
-await_panel "the ring" inventoryRingRegen
-sleep 2
+turn d inventoryRingRegen
+carousel_shows "the ring in the carousel" item
 key_heard Return "play getItem.wav"
-empty_item "the worn ring is still in the carousel" empty
+carousel_shows "the worn ring in the carousel" empty
 key_heard Return "play unequip.wav"
-empty_item "the ring taken off is back in the carousel" shown
+carousel_shows "the ring taken off in the carousel" item
+
+# The vial is drunk (its 50 life are counted in-process; at full life the
+# bar cannot show them): it is used up and the first item, the compass, is
+# current. It is gone from between the map and the ring; a on the last item
+# wraps to the first. The helmet off: the figure as it was.
+turn d inventoryVial
+key_heard Return "play heal.wav"
+await_panel "the compass after the vial" inventoryCompassNew
+turn a inventoryMap
+turn a inventoryRingRegen
+turn a inventoryBoots
+turn a inventoryHelmet
+key_heard Return "play unequip.wav"
+figure_is "the figure without the helmet" "$work/plain-figure.png" near
+carousel_shows "the helmet taken off in the carousel" item
+turn a inventoryCompassNew
 key_heard i "resume music
 play unequip.wav"
-bar_shows "with the helmet off" 1 1
 
 xdotool key F12
 wait_for_exit 60 || fail "the game did not quit on F12"
