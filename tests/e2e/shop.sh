@@ -7,7 +7,7 @@
 # Page Down the ring is bought and leaves the shop for the inventory, and
 # vials can still be bought; Escape closes the shop and the music resumes.
 # Gold is read from the coin piles, sounds from a log of the mixer calls.
-: "${E2E_LIMIT:=420}"
+: "${E2E_LIMIT:=540}"
 source "$(dirname "$0")/lib/common.sh"
 source "$(dirname "$0")/lib/screens.sh"
 run_headless "$0" "$@"
