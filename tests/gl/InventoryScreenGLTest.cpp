@@ -7,11 +7,14 @@
 
 #include "Inventory/InventoryScreen.h"
 #include "Inventory/Shop.h"
+#include "Mesh/Mesh.h"
+#include "ObjLoader/objLoader.h"
 #include "Object/Character/ForestSpirit/Hero/Hero.h"
 #include "Object/HoldableItem/HoldableItem.h"
 #include "Object/StaticObject/StaticObject.h"
 #include "OpenGL/OpenGL.h"
 #include "Sounds/Sounds.h"
+#include "TexturesMeshes/TexturesMeshes.h"
 #include "support/Fixtures.h"
 #include "support/GLWindow.h"
 
@@ -238,4 +241,79 @@ TEST_F(ScreensInWindow, ArrowsAndTheDescriptionOfTheCurrentItem) {
     shop->cycleItem(true);
     drawShop();
     EXPECT_TRUE(near(at(400, 37), SHOP_RING));
+}
+
+// A worn item leaves the inventory's carousel and comes back when taken off.
+// Its look shares its mesh with the shop's copy of the same kind, which stays
+// in sight the whole time; switching the shared mesh off for the world hides
+// neither.
+TEST_F(ScreensInWindow, AWornItemIsNotDrawnInTheCarouselButTheShopsCopyIs) {
+    folder.writeText("ring.obj",
+                     "v -1.2 -1.2 0\nv 1.2 -1.2 0\nv 1.2 1.2 0\nv -1.2 1.2 0\nvn 0 0 1\n"
+                     "f 1//1 2//1 3//1\nf 1//1 3//1 4//1\n");
+    Mesh* ringMesh = objLoader::loadObj("ring.obj");
+    ASSERT_NE(ringMesh, nullptr);
+    PolygonColor red;
+    red.setGreen(0);
+    red.setBlue(0);
+    ringMesh->setColor(red);
+    testing::internal::CaptureStderr();
+    TexturesMeshes registry;  // every slot empty: the folder holds no pack
+    testing::internal::GetCapturedStderr();
+    const GLfloat full[] = {1, 1, 1, 1};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, full);
+    glEnable(GL_COLOR_MATERIAL);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+
+    auto ringOf = [&]() {
+        HoldableItem* ring = new HoldableItem(true, false, false, ITEM_REGEN_RING);
+        StaticObject* look = new StaticObject();
+        look->addMesh(ringMesh);
+        ring->setStaticObject(look);
+        return ring;
+    };
+    inventory->addItem(ringOf());
+    shop->addItem(ringOf());
+    // The item in front stands at (3.3, 1.6, -13) in eye space.
+    auto ringShows = [&]() {
+        Rgb got = at(584, 211);
+        return got.r > 150 && got.g < 60 && got.b < 60;
+    };
+
+    drawInventory();
+    ASSERT_TRUE(ringShows()) << "the ring in the inventory before it is worn: " << at(584, 211);
+    inventory->equipOrUse(&registry);
+    for (int frame = 0; frame < 3; frame++) {
+        drawInventory();
+        EXPECT_TRUE(near(at(584, 211), BACKGROUND)) << "a worn ring in the carousel: " << at(584, 211);
+        drawShop();
+        EXPECT_TRUE(ringShows()) << "the shop's ring while the hero wears his: " << at(584, 211);
+    }
+    inventory->equipOrUse(&registry);
+    drawInventory();
+    EXPECT_TRUE(ringShows()) << "the ring taken off is back in the carousel";
+
+    // The helmet a shop sells starts with its look switched off, since its
+    // mesh is also the one the hero wears: it shows until worn all the same.
+    HoldableItem* helmet = new HoldableItem(true, false, false, ITEM_HELMET);
+    StaticObject* look = new StaticObject();
+    look->addMesh(ringMesh);
+    helmet->setStaticObject(look);
+    helmet->setEnabledDrawing(false);
+    inventory.reset(new InventoryScreen());
+    inventory->setSound(&sounds);
+    inventory->setHero(&hero);
+    inventory->addItem(helmet);
+    drawInventory();
+    EXPECT_TRUE(ringShows()) << "the helmet before it is worn";
+    inventory->equipOrUse(&registry);
+    drawInventory();
+    EXPECT_TRUE(near(at(584, 211), BACKGROUND)) << "a worn helmet in the carousel: " << at(584, 211);
+    inventory->equipOrUse(&registry);
+    drawInventory();
+    EXPECT_TRUE(ringShows()) << "the helmet taken off";
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+    inventory.reset();
+    shop.reset();
+    objLoader::deleteMesh(ringMesh);
 }

@@ -113,7 +113,13 @@ void HoldableItem::draw() { drawLook(position, displayScale, 0.0f, false); }
 
 void HoldableItem::drawAtPosition(Vector3D* p) { drawLook(*p, displayScale, 0.0f, false); }
 
-void HoldableItem::drawRotating(float angle) { drawLook(position, inventoryScale, angle, true); }
+// A worn item leaves the carousel. Its look's drawing flag cannot say so: the
+// meshes are shared (the helmet's with the hero's own, whose shop item
+// starts switched off), and the carousel draws meshes whatever their flags.
+void HoldableItem::drawRotating(float angle) {
+    if (equipped) return;
+    drawLook(position, inventoryScale, angle, true);
+}
 
 void HoldableItem::setStaticObject(StaticObject* object) {
     assert(this->object == NULL && "this->object == NULL");

@@ -43,7 +43,8 @@ public:
     // The look at p, at the display scale (the heads-up display's signal).
     void drawAtPosition(Vector3D* p);
     // The look at the item's position at the inventory scale, turned by
-    // angle degrees about y, drawn even while switched off.
+    // angle degrees about y, drawn even while switched off; nothing while
+    // the item is worn.
     void drawRotating(float angle);
     void setStaticObject(StaticObject* object);
     StaticObject* getStaticObject();
