@@ -13,7 +13,22 @@ pt_taps() {
         batch=$((count > 50 ? 50 : count))
         xdotool key --delay 25 $(printf "$key %.0s" $(seq "$batch"))
         count=$((count - batch))
-        [ "$count" -gt 0 ] && pt_await_still "$PT_WORK/taps.png" 0.01
+        [ "$count" -gt 0 ] && pt_await_calm
+    done
+    return 0
+}
+
+# pt_await_calm: waits (at most 20 s) until two screenshots in a row are
+# close, that is the game has taken the keys sent so far.
+pt_await_calm() {
+    local i d
+    screenshot "$PT_WORK/calm1.png"
+    for i in $(seq 40); do
+        sleep 0.5
+        screenshot "$PT_WORK/calm2.png"
+        d=$(screen_distance "$PT_WORK/calm1.png" "$PT_WORK/calm2.png")
+        awk -v d="$d" 'BEGIN { exit !(d < 0.02) }' && return 0
+        mv "$PT_WORK/calm2.png" "$PT_WORK/calm1.png"
     done
     return 0
 }
