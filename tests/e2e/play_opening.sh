@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # playthrough
-# A game begun and left alone (the whole flight: a longer run): the menu plays the intro music; start shows
+# A game begun and left alone: the menu plays the intro music; start shows
 # the intro picture and the home-town music begins; Escape starts the
-# opening flight, which this time runs to its end by itself and leaves the
-# camera behind the hero (its pink hands and feet in the middle of a still
-# view).
+# opening flight, which this time runs to its end by itself (500 steps: a
+# longer run) and leaves the camera behind the hero (its pink hands and feet
+# in the middle of a still view).
 : "${E2E_LIMIT:=540}"
 source "$(dirname "$0")/lib/common.sh"
 source "$(dirname "$0")/lib/sound.sh"
