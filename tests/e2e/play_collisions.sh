@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# playthrough
+# What stops the hero and what does not, walked with damage off (End): on
+# the home island a house ahead; on island 3 a tree behind; on island 6 the
+# back of a gate, which does not take the hero anywhere. Each time the
+# picture comes to rest while the key is still held, and the island's music
+# stays. Grass and flowers do not stop it: eighty side-steps left through
+# the home island's flowers and eighty right again bring the view back to
+# where it was (a step that was stopped would not be undone).
+: "${E2E_LIMIT:=420}"
+source "$(dirname "$0")/lib/common.sh"
+source "$(dirname "$0")/lib/sound.sh"
+source "$(dirname "$0")/lib/playthrough.sh"
+run_headless "$0" "$@"
+
+PT_WORK=$(make_workdir)
+work=$PT_WORK
+trap 'rm -rf "$work"' EXIT
+build_sound_log "$work" || fail "cannot build the mixer logger"
+sounds=$work/sounds.log
+above() { awk -v d="$1" -v t="$2" 'BEGIN { exit !(d > t) }'; }
+
+# walk_into NAME KEY MUSIC: holds KEY until the picture rests, which must
+# be away from where it started, with the island's music still on.
+walk_into() {
+    local name=$1 key=$2 music=$3 moved
+    pt_await_still "$work/$name-start.png" 0.02
+    xdotool keydown "$key"
+    sleep 1
+    pt_await_still "$work/$name-stopped.png" 0.02
+    xdotool keyup "$key"
+    moved=$(screen_distance "$work/$name-start.png" "$work/$name-stopped.png")
+    above "$moved" 0.05 || fail "$name: the hero did not walk ($moved)"
+    [ "$(last_music "$sounds")" = "$music" ] || fail "$name: the music changed to $(last_music "$sounds")"
+    echo "$name: stopped after walking ($moved)"
+}
+
+start_logged_game "$work/game" "$sounds" "$work/sound_log.so"
+start_playing "$work"
+await_music "$sounds" Music/Sounds/homeTown.wav 20 || fail "no home-town music in play"
+xdotool key End
+
+# Grass and flowers: there and back again by taps (a side-step is 0.2).
+xdotool key 0
+pt_await_still "$work/flowers-start.png" 0.02
+pt_taps a 80
+pt_await_still "$work/flowers-away.png" 0.02
+away=$(screen_distance "$work/flowers-start.png" "$work/flowers-away.png")
+above "$away" 0.05 || fail "the side-steps did not move the hero ($away)"
+pt_taps d 80
+pt_await_still "$work/flowers-back.png" 0.02
+back=$(screen_distance "$work/flowers-start.png" "$work/flowers-back.png")
+# The villagers wander; the rest of the picture is as it was.
+awk -v d="$back" 'BEGIN { exit !(d < 0.03) }' || fail "the hero did not come back through the flowers ($back)"
+
+# A house: a little to the right of straight ahead (twenty 0.01 turns).
+xdotool key 0
+pt_await_still "$work/turn.png" 0.02
+pt_taps Right 20
+walk_into house w Music/Sounds/homeTown.wav
+
+# A tree, backing into it.
+xdotool key 3
+await_music "$sounds" Music/Sounds/birdsChirping.wav 20 || fail "3 did not bring island 3's music"
+walk_into tree s Music/Sounds/birdsChirping.wav
+
+# The back of a gate.
+xdotool key 6
+await_music "$sounds" Music/Sounds/wind.wav 20 || fail "6 did not bring island 6's music"
+walk_into gate s Music/Sounds/wind.wav
+
+xdotool key F12
+wait_for_exit 30 || fail "F12 did not end the game"
+[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
+! grep -q 'ERROR: AddressSanitizer\|runtime error' "$work/game.err" || fail "sanitizer report: $(cat "$work/game.err")"
+echo "play_collisions: ok (flowers: away $away, back $back)"

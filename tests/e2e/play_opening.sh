@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# playthrough
+# A game begun and left alone: the menu plays the intro music; start shows
+# the intro picture and the home-town music begins; Escape starts the
+# opening flight, which this time runs to its end by itself (500 steps: a
+# longer run) and leaves the camera behind the hero (its pink hands and feet
+# in the middle of a still view).
+: "${E2E_LIMIT:=540}"
+source "$(dirname "$0")/lib/common.sh"
+source "$(dirname "$0")/lib/sound.sh"
+source "$(dirname "$0")/lib/playthrough.sh"
+run_headless "$0" "$@"
+
+PT_WORK=$(make_workdir)
+work=$PT_WORK
+trap 'rm -rf "$work"' EXIT
+build_sound_log "$work" || fail "cannot build the mixer logger"
+sounds=$work/sounds.log
+story=$TAVIR_DATA_DIR/Story menu=$TAVIR_DATA_DIR/Textures/MainMenu
+hero_share() {
+    convert "$1" -crop 300x220+250+220 +repage -resize '100x74!' -fx '(r > 0.5 && g < 0.3 && b > 0.25) ? 1 : 0' \
+        -format '%[fx:mean]' info:
+}
+
+start_logged_game "$work/game" "$sounds" "$work/sound_log.so"
+wait_for_window 60 || fail "no window; stderr: $(cat "$work/game.err")"
+await_picture "$work/menu.png" "start button" 290 200 8 "$menu/startButtonUp.bmp" "$menu/resumeButtonUp.bmp"
+[ "$(last_music "$sounds")" = Music/Soundtrack1Peril.wav ] || fail "no intro music at the menu: $(cat "$sounds")"
+xdotool mousemove 400 230 click 1
+await_picture "$work/intro.png" "intro picture" 0 0 0 "$story/IntroStory.bmp" "$story/GameOverStory.bmp"
+await_music "$sounds" Music/Sounds/homeTown.wav 10 || fail "no home-town music after start: $(cat "$sounds")"
+xdotool key Escape
+
+# The flight moves, then ends on its own (500 steps) in a still view.
+flown=0 rest=0
+screenshot "$work/flight-a.png"
+for i in $(seq 150); do
+    sleep 0.5
+    screenshot "$work/flight-b.png"
+    d=$(screen_distance "$work/flight-a.png" "$work/flight-b.png")
+    if awk -v d="$d" 'BEGIN { exit !(d > 0.04) }'; then
+        flown=$((flown + 1)) rest=0
+    else
+        rest=$((rest + 1))
+    fi
+    [ "$flown" -gt 2 ] && [ "$rest" -ge 3 ] && break
+    mv "$work/flight-b.png" "$work/flight-a.png"
+done
+[ "$flown" -gt 2 ] || fail "the opening flight did not move"
+[ "$rest" -ge 3 ] || fail "the opening flight never came to rest"
+shows_picture "$work/flight-b.png" 0 0 0 "$story/IntroStory.bmp" && fail "the intro picture came back"
+hero=$(hero_share "$work/flight-b.png")
+awk -v h="$hero" 'BEGIN { exit !(h > 0.015) }' || fail "the flight did not end behind the hero ($hero)"
+# And play goes on from there: w walks.
+xdotool keydown w
+sleep 1.5
+xdotool keyup w
+pt_await_still "$work/walked.png" 0.02
+d=$(screen_distance "$work/flight-b.png" "$work/walked.png")
+awk -v d="$d" 'BEGIN { exit !(d > 0.03) }' || fail "w did not walk after the flight ($d)"
+
+xdotool key F12
+wait_for_exit 30 || fail "F12 did not end the game"
+[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
+grep -q '^Time late per frame: [0-9]* (ms)$' "$work/game.out" || fail "no statistics on F12: $(tail -3 "$work/game.out")"
+echo "play_opening: ok (flight moved over $flown looks, hero share $hero)"
