@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# playthrough
 # The two-minute form of the soak (bench_SoakBench, run by hand for half an
 # hour): random play over every island, in a window, must keep the missile,
 # particle, spirit and item lists bounded and print a report each minute.
-# Against a sanitizer build it plays one minute: building the world alone
-# takes minutes there.
+# Against a sanitizer build it plays one minute; even so, building the world
+# and the first minute's tour take far longer there than the game time.
 E2E_LIMIT=${E2E_LIMIT:-540}
 source "$(dirname "$0")/lib/common.sh"
 run_headless "$0" "$@"
