@@ -69,7 +69,8 @@ Island::Island(TexturesMeshes* texMesh, std::vector<HoldableItem*>& items, int i
     if (index < 10) {
         std::cout << LOADING_LINES[index] << std::endl;
     }
-    // Only what the drawing pass culls goes into the octree.
+    // Only what the drawing pass culls goes into the octree; its cells are
+    // made at the island's first view query.
     std::vector<Object*> drawn(islandPortals.begin(), islandPortals.end());
     drawn.insert(drawn.end(), nature->getProceduralTrees()->begin(), nature->getProceduralTrees()->end());
     drawn.insert(drawn.end(), nature->getFlowers()->begin(), nature->getFlowers()->end());

@@ -40,7 +40,7 @@ void Island::initializeIsland10(TexturesMeshes*& t, std::vector<HoldableItem*>& 
     addVolcano(Vector3D(-32.8332f, heightMap->getHeight(-32.8332f, 51.5727f), 51.5727f));
     collectIslandPortals(portals);
     loadGold("MoneyOverlays/island10Money.bmp", items, t);
-    octree.buildOctree(212.0f, 5.0f);
+    octree.buildOctreeAtFirstQuery(212.0f, 5.0f);
 }
 
 void Island::initializeIsland11(TexturesMeshes*& t, std::vector<HoldableItem*>& items, IslandPortal** portals) {
@@ -60,7 +60,7 @@ void Island::initializeIsland11(TexturesMeshes*& t, std::vector<HoldableItem*>& 
     createHelmetShopItem(t, 100, items);
     createVialShopItem(t, 30, items);
     collectIslandPortals(portals);
-    octree.buildOctree(234.0f, 5.0f);
+    octree.buildOctreeAtFirstQuery(234.0f, 5.0f);
 }
 
 void Island::initializeIsland12(TexturesMeshes*& t, std::vector<HoldableItem*>&, IslandPortal** portals) {
@@ -84,7 +84,7 @@ void Island::initializeIsland12(TexturesMeshes*& t, std::vector<HoldableItem*>&,
                        CASTLE_WALL_HEIGHT);
         }
     }
-    octree.buildOctree(277.0f, 5.0f);
+    octree.buildOctreeAtFirstQuery(277.0f, 5.0f);
 }
 
 void Island::spawnIsland10Enemies() {

@@ -44,7 +44,7 @@ void Island::initializeHomeIsland(TexturesMeshes*& t, std::vector<HoldableItem*>
     createStillForestSpirit(Vector3D(21.0527f, 6.3f, -3.37733f), -90.0f, 1);
     addTexturePlane(Vector3D(4.37692f, 5.01f, 1.33774f), 50.0f, t->dirtPatchTexture);
     collectIslandPortals(portals);
-    octree.buildOctree((float)mapSize, 5.0f);
+    octree.buildOctreeAtFirstQuery((float)mapSize, 5.0f);
 }
 
 void Island::initializeIsland1(TexturesMeshes*& t, std::vector<HoldableItem*>& items, IslandPortal** portals) {
@@ -60,14 +60,14 @@ void Island::initializeIsland1(TexturesMeshes*& t, std::vector<HoldableItem*>& i
     collectIslandPortals(portals);
     addWaterfall(1);
     loadGold("MoneyOverlays/island1Money.bmp", items, t);
-    octree.buildOctree((float)mapSize, 5.0f);
+    octree.buildOctreeAtFirstQuery((float)mapSize, 5.0f);
 }
 
 void Island::initializeIsland2(TexturesMeshes*& t, std::vector<HoldableItem*>&, IslandPortal** portals) {
     initializeTerrain(200, "HeightMap/island2HeightMap.bmp", t->island2MiniMapTexture, GRASS_WORLD,
                       "NatureOverlays/island2", startVillage());
     collectIslandPortals(portals);
-    octree.buildOctree((float)mapSize, 5.0f);
+    octree.buildOctreeAtFirstQuery((float)mapSize, 5.0f);
 }
 
 void Island::initializeIsland3(TexturesMeshes*& t, std::vector<HoldableItem*>& items, IslandPortal** portals) {
@@ -75,7 +75,7 @@ void Island::initializeIsland3(TexturesMeshes*& t, std::vector<HoldableItem*>& i
                       "NatureOverlays/island3", startWest());
     collectIslandPortals(portals);
     loadGold("MoneyOverlays/island3Money.bmp", items, t);
-    octree.buildOctree((float)mapSize, 5.0f);
+    octree.buildOctreeAtFirstQuery((float)mapSize, 5.0f);
 }
 
 void Island::initializeIsland4(TexturesMeshes*& t, std::vector<HoldableItem*>&, IslandPortal** portals) {
@@ -86,7 +86,7 @@ void Island::initializeIsland4(TexturesMeshes*& t, std::vector<HoldableItem*>&, 
     createStillForestSpirit(Vector3D(40.3819f, 4.0f, -28.6883f), 0.0f, 3);
     addQuestPoint(Vector3D(40.3819f, 9.70935f, -28.6883f), LADY_OF_THE_LAKE_QUEST);
     collectIslandPortals(portals);
-    octree.buildOctree((float)mapSize, 5.0f);
+    octree.buildOctreeAtFirstQuery((float)mapSize, 5.0f);
 }
 
 void Island::spawnIslandHomeEnemies() {

@@ -57,7 +57,7 @@ void Island::initializeIsland5(TexturesMeshes*& t, std::vector<HoldableItem*>& i
     addTexturePlane(Vector3D(74.0437f, 39.005f, -96.712f), 30.0f, t->cobblestonesTexture);
     addTexturePlane(Vector3D(-69.6098f, 9.005f, -74.6732f), 50.0f, t->dirtPatchTexture);
     collectIslandPortals(portals);
-    octree.buildOctree(317.0f, 5.0f);
+    octree.buildOctreeAtFirstQuery(317.0f, 5.0f);
 }
 
 void Island::initializeIsland6(TexturesMeshes*& t, std::vector<HoldableItem*>&, IslandPortal** portals) {
@@ -65,7 +65,7 @@ void Island::initializeIsland6(TexturesMeshes*& t, std::vector<HoldableItem*>&, 
                       "NatureOverlays/island6", startWest());
     createHouse(Vector3D(26.1855f, 50.9112f, -11.2436f), -180.0f);
     collectIslandPortals(portals);
-    octree.buildOctree(252.0f, 5.0f);
+    octree.buildOctreeAtFirstQuery(252.0f, 5.0f);
 }
 
 void Island::initializeIsland7(TexturesMeshes*& t, std::vector<HoldableItem*>& items, IslandPortal** portals) {
@@ -87,7 +87,7 @@ void Island::initializeIsland7(TexturesMeshes*& t, std::vector<HoldableItem*>& i
     }
     addWaterfall(7);
     collectIslandPortals(portals);
-    octree.buildOctree(200.0f, 5.0f);
+    octree.buildOctreeAtFirstQuery(200.0f, 5.0f);
 }
 
 void Island::initializeIsland8(TexturesMeshes*& t, std::vector<HoldableItem*>&, IslandPortal** portals) {
@@ -97,7 +97,7 @@ void Island::initializeIsland8(TexturesMeshes*& t, std::vector<HoldableItem*>&, 
     addWater(8, 1);
     addWaterfall(8);
     collectIslandPortals(portals);
-    octree.buildOctree(281.0f, 5.0f);
+    octree.buildOctreeAtFirstQuery(281.0f, 5.0f);
 }
 
 // The sixth volcano's height is ours to choose: it stands, like the others,
@@ -122,7 +122,7 @@ void Island::initializeIsland9(TexturesMeshes*& t, std::vector<HoldableItem*>& i
     addVolcano(Vector3D(-18.7939f, ground->getHeight(-18.0f, 150.0f), 150.048f));
     addWater(9, 1);
     collectIslandPortals(portals);
-    octree.buildOctree(381.0f, 5.0f);
+    octree.buildOctreeAtFirstQuery(381.0f, 5.0f);
 }
 
 void Island::spawnIsland5Enemies() {

@@ -1,6 +1,7 @@
 #include "Octree/Octree.h"
 
 #include <algorithm>
+#include <cassert>
 #include <iostream>
 
 #include "Geometry/Plane3D.h"
@@ -42,7 +43,9 @@ static bool childChosen(const Halves& halves, int child) {
     return true;
 }
 
-Octree::Octree() : root(nullptr) { frustum.setFrustum(45.0f, 1.3333334f, 0.1f, 1000.0f); }
+Octree::Octree() : root(nullptr), treeWaiting(false), waitingWidth(0.0f), waitingDepth(0.0f) {
+    frustum.setFrustum(45.0f, 1.3333334f, 0.1f, 1000.0f);
+}
 
 Octree::~Octree() {
     if (root) {
@@ -63,6 +66,24 @@ void Octree::buildOctree(float width, float depth) {
     createChildren(root, width / 2.0f, levels);
 }
 
+void Octree::buildOctreeAtFirstQuery(float width, float depth) {
+    assert(root == nullptr);
+    treeWaiting = true;
+    waitingWidth = width;
+    waitingDepth = depth;
+}
+
+void Octree::buildWaitingTree() {
+    if (!treeWaiting) {
+        return;
+    }
+    treeWaiting = false;
+    buildOctree(waitingWidth, waitingDepth);
+    for (Object* object : objects) {
+        insert(root, object, 0);
+    }
+}
+
 void Octree::createChildren(OctNode* node, float width, int levels) {
     for (int i = -1; i <= 1; i += 2) {
         for (int j = -1; j <= 1; j += 2) {
@@ -80,7 +101,9 @@ void Octree::createChildren(OctNode* node, float width, int levels) {
 
 void Octree::fillOctree(std::vector<Object*>* objects) {
     for (Object* object : *objects) {
-        insert(root, object, 0);
+        if (!treeWaiting) {
+            insert(root, object, 0);
+        }
         this->objects.push_back(object);
     }
 }
@@ -125,6 +148,7 @@ void Octree::remove(OctNode* node, Object* object) {
 }
 
 VisibleObjectSet Octree::getObjectsInFrustum(Vector3D* eye, Vector3D* centre, Vector3D* up) {
+    buildWaitingTree();
     frustum.setView(*eye, *centre, *up);
     VisibleObjectSet visible(100);
     collectVisible(root, visible);
@@ -149,6 +173,7 @@ void Octree::collectVisible(OctNode* node, VisibleObjectSet& visible) {
 bool Octree::isObjectInFrustum(Object* object) { return frustum.objectInFrustum(object) != FRUSTUM_OUTSIDE; }
 
 std::vector<Object*> Octree::getPossibleColliders(Vector3D* position, float radius) {
+    buildWaitingTree();
     OctreeObject probe;
     probe.setPosition(*position);
     probe.setCollisionRadius(radius);
@@ -179,6 +204,7 @@ void Octree::collectColliders(OctNode* node, Object* probe, std::vector<Object*>
 }
 
 void Octree::printContents() {
+    buildWaitingTree();
     if (root) {
         printNode(root);
     }

@@ -80,6 +80,30 @@ void VertexBuffer::loadArrays(std::vector<Polygon3D*>* polygons) {
     arraysLoaded = true;
 }
 
+void VertexBuffer::allocateArrays(int vertices) {
+    assert(!arraysLoaded);
+    assert(vertices >= 0);
+    numberOfVertices = vertices;
+    if (numberOfVertices > 0) {
+        vertexArray = new float[3 * (size_t)numberOfVertices];
+        texCoordArray = new float[2 * (size_t)numberOfVertices];
+        normalArray = new float[3 * (size_t)numberOfVertices];
+    }
+    arraysLoaded = true;
+}
+
+void VertexBuffer::setVertex(size_t i, const Vector3D& position, const Vector3D& normal, float s, float t) {
+    assert(i < (size_t)numberOfVertices);
+    vertexArray[3 * i] = position.x;
+    vertexArray[3 * i + 1] = position.y;
+    vertexArray[3 * i + 2] = position.z;
+    texCoordArray[2 * i] = s;
+    texCoordArray[2 * i + 1] = t;
+    normalArray[3 * i] = normal.x;
+    normalArray[3 * i + 1] = normal.y;
+    normalArray[3 * i + 2] = normal.z;
+}
+
 void VertexBuffer::loadVertexBuffer() {
     assert(arraysLoaded);
     assert(!vboLoaded);

@@ -1,7 +1,10 @@
 #ifndef VERTEXBUFFER_H
 #define VERTEXBUFFER_H
 
+#include <cstddef>
 #include <vector>
+
+#include "Vector3D/Vector3D.h"
 
 class Polygon3D;
 
@@ -29,6 +32,11 @@ public:
     // Once per buffer. Null entries are skipped; every polygon must be a
     // triangle. A vertex without a texture coordinate gets (0, 0).
     void loadArrays(std::vector<Polygon3D*>* polygons);
+    // Once per buffer, instead of loadArrays: arrays for that many vertices,
+    // for the caller to fill in loadArrays' layout.
+    void allocateArrays(int vertices);
+    // Vertex i of arrays made by allocateArrays.
+    void setVertex(size_t i, const Vector3D& position, const Vector3D& normal, float s, float t);
     void loadVertexBuffer();
     // Uploads on the first call. A buffer without triangles draws nothing.
     void drawVertexBuffer();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,13 +27,58 @@ Texture* someMiniMap() {
     return &miniMap;
 }
 
+std::vector<Vector3D> corners(Polygon3D* polygon);
+
+bool samePoints(std::vector<Vector3D> got, std::vector<Vector3D> want) {
+    if (got.size() != want.size()) return false;
+    for (size_t k = 0; k < got.size(); ++k) {
+        if (!got[k].equals(&want[k])) return false;
+    }
+    return true;
+}
+
 class InspectedHeightMap : public HeightMap {
 public:
     using HeightMap::HeightMap;
-    std::vector<Polygon3D*>& cells() { return polygons; }
-    std::vector<Polygon3D*>& skirts() { return edgePolygons; }
-    std::vector<Polygon3D*>& steep() { return steepPolygons; }
-    bool isSteep(Polygon3D* p) { return std::count(steepPolygons.begin(), steepPolygons.end(), p) == 1; }
+    // Two entries per cell, in the order of the cell list.
+    std::vector<Polygon3D*> cells() {
+        std::vector<Polygon3D*> all;
+        for (int i = 0; i + 1 < size; ++i) {
+            for (int j = 0; j + 1 < size; ++j) {
+                all.push_back(getPolygonFromIndex(i, j, true));
+                all.push_back(getPolygonFromIndex(i, j, false));
+            }
+        }
+        return all;
+    }
+    std::vector<Polygon3D*>& skirts() {
+        buildBuffers();
+        return edgePolygons;
+    }
+    VertexBuffer* ground() { return &gentleBuffer; }
+    VertexBuffer* cliffs() { return &steepBuffer; }
+    using HeightMap::buildBuffers;
+    // The triangles of the cliff buffer, as drawn: corner positions.
+    std::vector<std::vector<Vector3D>> steep() {
+        buildBuffers();
+        std::vector<std::vector<Vector3D>> triangles;
+        const float* v = steepBuffer.vertexArray;
+        for (int t = 0; t < steepBuffer.numberOfVertices / 3; ++t) {
+            std::vector<Vector3D> triangle;
+            for (int k = 0; k < 3; ++k) {
+                const float* p = v + 9 * t + 3 * k;
+                triangle.push_back(Vector3D(p[0], p[1], p[2]));
+            }
+            triangles.push_back(triangle);
+        }
+        return triangles;
+    }
+    bool isSteep(Polygon3D* p) {
+        std::vector<std::vector<Vector3D>> all = steep();
+        return std::count_if(all.begin(), all.end(), [&](const std::vector<Vector3D>& t) {
+                   return samePoints(t, corners(p));
+               }) == 1;
+    }
 };
 
 // A square map of the given bytes (top-down rows: bytes[j * side + i] is
@@ -52,14 +98,7 @@ std::vector<Vector3D> corners(Polygon3D* polygon) {
     return out;
 }
 
-bool sameCorners(Polygon3D* polygon, std::vector<Vector3D> want) {
-    std::vector<Vector3D> got = corners(polygon);
-    if (got.size() != want.size()) return false;
-    for (size_t k = 0; k < got.size(); ++k) {
-        if (!got[k].equals(&want[k])) return false;
-    }
-    return true;
-}
+bool sameCorners(Polygon3D* polygon, std::vector<Vector3D> want) { return samePoints(corners(polygon), want); }
 
 }  // namespace
 
@@ -183,8 +222,12 @@ TEST(HeightMap, HoleCornersLeaveNullTrianglesAndHangSkirtsFromCompleteEdges) {
             EXPECT_TRUE(sameCorners(map->skirts()[2 * e], {from, to, below(from)})) << "edge " << e;
             EXPECT_TRUE(sameCorners(map->skirts()[2 * e + 1], {below(from), to, below(to)})) << "edge " << e;
         }
-        ASSERT_GE(map->steep().size(), 4u);
-        EXPECT_TRUE(std::equal(map->skirts().begin(), map->skirts().end(), map->steep().end() - 4))
+        std::vector<std::vector<Vector3D>> steep = map->steep();
+        ASSERT_GE(steep.size(), 4u);
+        EXPECT_TRUE(std::equal(map->skirts().begin(), map->skirts().end(), steep.end() - 4,
+                               [](Polygon3D* skirt, const std::vector<Vector3D>& drawn) {
+                                   return samePoints(corners(skirt), drawn);
+                               }))
             << "skirts are drawn with the cliffs, after them";
 
         EXPECT_EQ(map->getHeight(-0.5f, -0.5f), UNDEFINED_HEIGHT);
@@ -295,6 +338,65 @@ std::vector<uint8_t> slopedBytes(int side) {
         for (int i = 0; i < side; ++i) bytes[(size_t)j * side + i] = b(i * i + j);
     }
     return bytes;
+}
+
+// The buffers are filled straight from the samples, and a cell's triangles
+// are made only when asked for: both must hold what the triangles of every
+// cell, sorted into ground and cliffs with the skirts last, load into a
+// buffer. The map mixes slopes, cliffs, both splits and holes.
+TEST(HeightMap, BuffersHoldExactlyTheCellTrianglesAndSkirts) {
+    TempFolder folder;
+    const int side = 7;
+    std::vector<uint8_t> bytes = slopedBytes(side);
+    const int holes[][2] = {{0, 0}, {3, 2}, {6, 6}, {5, 0}};
+    for (const auto& h : holes) bytes[(size_t)h[1] * side + h[0]] = HOLE;
+    const int flat[][2] = {{2, 4}, {2, 5}, {3, 5}};  // three equal corners: the other split
+    for (const auto& f : flat) bytes[(size_t)f[1] * side + f[0]] = b(7);
+    auto map = buildMap(folder, side, bytes);
+
+    std::vector<Polygon3D*> gentle, steep;
+    int cliffs = 0, nulls = 0;
+    std::vector<Polygon3D*> cells = map->cells();
+    for (size_t k = 0; k < cells.size(); ++k) {
+        Polygon3D* t = cells[k];
+        if (t == nullptr) {
+            ++nulls;
+            continue;
+        }
+        float y0 = t->getPoint(0).y, y1 = t->getPoint(1).y, y2 = t->getPoint(2).y;
+        bool cliff = std::max({y0, y1, y2}) - std::min({y0, y1, y2}) > 3;
+        cliffs += cliff;
+        (cliff ? steep : gentle).push_back(t);
+        if (k % 2 == 1 && cells[k - 1] != nullptr) {
+            int shared = 0;
+            for (Vertex* a : *t->getVertices()) {
+                for (Vertex* c : *cells[k - 1]->getVertices()) shared += a == c;
+            }
+            EXPECT_EQ(shared, 2) << "a cell's triangles share their common corners, cell " << k / 2;
+        }
+    }
+    ASSERT_GT(cliffs, 0);
+    ASSERT_GT(nulls, 0);
+    ASSERT_FALSE(map->skirts().empty());
+    steep.insert(steep.end(), map->skirts().begin(), map->skirts().end());
+
+    VertexBuffer wantGentle, wantSteep;
+    wantGentle.loadArrays(&gentle);
+    wantSteep.loadArrays(&steep);
+    map->buildBuffers();
+    struct Pair {
+        const char* what;
+        VertexBuffer* want;
+        VertexBuffer* got;
+    } pairs[] = {{"ground", &wantGentle, map->ground()}, {"cliffs", &wantSteep, map->cliffs()}};
+    for (const Pair& p : pairs) {
+        int n = p.want->numberOfVertices;
+        ASSERT_EQ(p.got->numberOfVertices, n) << p.what;
+        EXPECT_EQ(std::memcmp(p.got->vertexArray, p.want->vertexArray, 12 * n), 0) << p.what;
+        EXPECT_EQ(std::memcmp(p.got->texCoordArray, p.want->texCoordArray, 8 * n), 0) << p.what;
+        EXPECT_EQ(std::memcmp(p.got->normalArray, p.want->normalArray, 12 * n), 0) << p.what;
+    }
+    EXPECT_EQ(map->cells(), cells) << "asked again, a cell answers the triangles it made";
 }
 
 TEST(HeightMap, PolygonUnderAPointIsTheCellHalfItFallsIn) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <vector>
@@ -186,6 +187,69 @@ TEST(Octree, RemovedObjectsLeaveEveryLeafAndTheList) {
     Octree unbuilt;
     unbuilt.removeObject(&never);  // nothing to walk
     EXPECT_TRUE(unbuilt.objects.empty());
+}
+
+// Node by node: the same cubes holding the same objects in the same order.
+void expectSameTree(OctNode* a, OctNode* b) {
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(a->getX(), b->getX());
+    EXPECT_EQ(a->getY(), b->getY());
+    EXPECT_EQ(a->getZ(), b->getZ());
+    EXPECT_EQ(a->getWidth(), b->getWidth());
+    EXPECT_EQ(*a->getObjects(), *b->getObjects());
+    ASSERT_EQ(a->getChildren()->size(), b->getChildren()->size());
+    for (size_t i = 0; i < a->getChildren()->size(); ++i) {
+        expectSameTree(a->getChildren()->at(i), b->getChildren()->at(i));
+    }
+}
+
+// An island's tree waits for its first query; it must then be the tree
+// built at once, removals made while it waited included.
+TEST(Octree, TreeBuiltAtFirstQueryIsTheTreeBuiltAtOnce) {
+    std::vector<std::unique_ptr<Ball>> balls;
+    std::vector<Object*> list;
+    for (int i = 0; i < 60; ++i) {
+        float x = (float)((i * 37) % 230) - 115, z = (float)((i * 91) % 230) - 115, y = (float)(i % 7) - 3;
+        balls.emplace_back(new Ball(Vector3D(x, y, z), 0.5f + (float)(i % 9)));
+        list.push_back(balls.back().get());
+    }
+    Ball centre(Vector3D(0, 0, 0), 2);  // in eight subtrees
+    list.push_back(&centre);
+    struct Query {
+        const char* what;
+        std::function<void(Octree&)> ask;
+    } queries[] = {
+        {"view", [](Octree& o) {
+             Vector3D eye(0, 20, 90), at(0, 0, 0), up(0, 1, 0);
+             o.getObjectsInFrustum(&eye, &at, &up);
+         }},
+        {"colliders", [](Octree& o) {
+             Vector3D p(10, 0, 10);
+             testing::internal::CaptureStdout();  // the query's trace lines
+             o.getPossibleColliders(&p, 1);
+             testing::internal::GetCapturedStdout();
+         }},
+    };
+    for (const Query& q : queries) {
+        Octree now, later;
+        now.buildOctree(200, 5);
+        later.buildOctreeAtFirstQuery(200, 5);
+        now.fillOctree(&list);
+        later.fillOctree(&list);
+        EXPECT_EQ(later.root, nullptr) << q.what;
+        for (Object* gone : {list[3], list[40], (Object*)&centre}) {
+            now.removeObject(gone);
+            later.removeObject(gone);
+        }
+        EXPECT_EQ(later.objects, now.objects) << q.what;
+        q.ask(later);
+        q.ask(now);
+        expectSameTree(now.root, later.root);
+        now.fillOctree(&list);  // once built, filling inserts at once again
+        later.fillOctree(&list);
+        expectSameTree(now.root, later.root);
+    }
 }
 
 TEST(Octree, ViewQueryMissesNothingInView) {

@@ -300,6 +300,46 @@ TEST(ProceduralTree, BakesEveryPartTurnedAndPlacedRelativeToTheFoot) {
     EXPECT_EQ(digest(*tree), before);
 }
 
+// Baking writes the parts straight into the arrays: they must hold exactly
+// what the parts' own triangles load into a buffer, texture coordinates
+// or none, the trunk's spin included.
+TEST(ProceduralTree, BakedArraysEqualThePartsTrianglesLoadedIntoABuffer) {
+    Spike textured(2);
+    std::unique_ptr<Polygon3D> bare(new Polygon3D());  // no texture coordinates
+    bare->addVertex(new Vertex(Vector3D(0, 0, 0), Vector3D(0, 0, 1)));
+    bare->addVertex(new Vertex(Vector3D(0.5f, 0.2f, 0), Vector3D(0, 0, 1)));
+    bare->addVertex(new Vertex(Vector3D(0, 1, 0.3f), Vector3D(0, 0, 1)));
+    textured.mesh.addPolygon(bare.get());
+    srand(11);
+    ProceduralTree tree(&textured.mesh, &textured.mesh, &textured.mesh, &textured.mesh, &textured.mesh,
+                        &textured.mesh, &textured.mesh);
+    tree.seed(FOOT);
+    ASSERT_FALSE(tree.getLeaves()->empty());
+
+    std::vector<Polygon3D*> branchPolygons, leafPolygons;
+    for (Internode& internode : *tree.getInternodes()) internode.collectPolys(&branchPolygons, FOOT);
+    for (Leaf& leaf : *tree.getLeaves()) leaf.collectPolys(&leafPolygons, FOOT);
+    VertexBuffer wantBranches, wantLeaves;
+    wantBranches.loadArrays(&branchPolygons);
+    wantLeaves.loadArrays(&leafPolygons);
+    for (Polygon3D* p : branchPolygons) delete p;
+    for (Polygon3D* p : leafPolygons) delete p;
+
+    struct Pair {
+        const char* what;
+        VertexBuffer* want;
+        VertexBuffer* got;
+    } pairs[] = {{"branches", &wantBranches, tree.getBranchVertexBuffer()},
+                 {"leaves", &wantLeaves, tree.getLeafVertexBuffer()}};
+    for (const Pair& p : pairs) {
+        int n = p.want->numberOfVertices;
+        ASSERT_EQ(p.got->numberOfVertices, n) << p.what;
+        EXPECT_EQ(std::memcmp(p.got->vertexArray, p.want->vertexArray, 12 * n), 0) << p.what;
+        EXPECT_EQ(std::memcmp(p.got->texCoordArray, p.want->texCoordArray, 8 * n), 0) << p.what;
+        EXPECT_EQ(std::memcmp(p.got->normalArray, p.want->normalArray, 12 * n), 0) << p.what;
+    }
+}
+
 // Parts turned straight along y or against it keep finite coordinates.
 TEST(ProceduralTree, PartsAlongTheVerticalTurnCleanly) {
     Spike spike(2);

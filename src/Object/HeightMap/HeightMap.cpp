@@ -75,12 +75,6 @@ HeightMap::HeightMap(const char* path, int size, TexturesMeshes* texMesh, Textur
     SDL_UnlockSurface(image);
     SDL_FreeSurface(image);
 
-    for (int i = 0; i < size - 1; ++i) {
-        for (int j = 0; j < size - 1; ++j) {
-            addCell(i, j);
-        }
-    }
-    steepPolygons.insert(steepPolygons.end(), edgePolygons.begin(), edgePolygons.end());
 }
 
 HeightMap::~HeightMap() {
@@ -105,23 +99,23 @@ HeightMap::~HeightMap() {
 
 float HeightMap::sample(int i, int j) { return heights[(size_t)i * size + j]; }
 
-void HeightMap::addCell(int i, int j) {
+void HeightMap::describeCell(int i, int j, Cell& cell) {
     const int column[4] = {i, i, i + 1, i + 1};
     const int row[4] = {j, j + 1, j + 1, j};
     const float texU[4] = {0, 0, 1, 1};
     const float texV[4] = {0, 1, 1, 0};
     const int half = size / 2;
 
-    Corner corners[4];
+    Corner* corners = cell.corners;
     float h[4];
-    bool anyMissing = false;
+    cell.anyMissing = false;
     for (int k = 0; k < 4; ++k) {
         h[k] = sample(column[k], row[k]);
         corners[k].present = h[k] != UNDEFINED_HEIGHT;
         corners[k].position = Vector3D((float)(column[k] - half), h[k], (float)(row[k] - half));
         corners[k].normal = Vector3D(0, 1, 0);
         corners[k].texCoord = Vector3D(texU[k], texV[k], 0);
-        anyMissing = anyMissing || !corners[k].present;
+        cell.anyMissing = cell.anyMissing || !corners[k].present;
     }
 
     // A cell with exactly three equal corners (holes counted as their
@@ -134,33 +128,26 @@ void HeightMap::addCell(int i, int j) {
         }
         largestGroup = std::max(largestGroup, same);
     }
-    const int (*triangles)[3] = SPLIT_ALONG_QS;
+    cell.triangles = SPLIT_ALONG_QS;
     if (largestGroup == 3) {
         bool pqs = h[P] == h[Q] && h[Q] == h[S];
         bool qrs = h[Q] == h[R] && h[R] == h[S];
         if (!pqs && !qrs) {
-            triangles = SPLIT_ALONG_PR;  // R = S = P or P = Q = R
+            cell.triangles = SPLIT_ALONG_PR;  // R = S = P or P = Q = R
         }
     }
-    addStandardPolygons(corners, triangles);
-    if (anyMissing) {
-        addEdgePolygons(corners);
-    }
-}
 
-void HeightMap::addStandardPolygons(Corner* corners, const int (*triangles)[3]) {
-    bool complete[2], steep[2];
     for (int t = 0; t < 2; ++t) {
-        const int* c = triangles[t];
-        complete[t] = corners[c[0]].present && corners[c[1]].present && corners[c[2]].present;
-        steep[t] = false;
-        if (!complete[t]) {
+        const int* c = cell.triangles[t];
+        cell.complete[t] = corners[c[0]].present && corners[c[1]].present && corners[c[2]].present;
+        cell.steep[t] = false;
+        if (!cell.complete[t]) {
             continue;
         }
         float y0 = corners[c[0]].position.y, y1 = corners[c[1]].position.y, y2 = corners[c[2]].position.y;
         float spread = std::max(y0, std::max(y1, y2)) - std::min(y0, std::min(y1, y2));
-        steep[t] = spread > MAX_GENTLE_SPREAD;
-        if (steep[t]) {
+        cell.steep[t] = spread > MAX_GENTLE_SPREAD;
+        if (cell.steep[t]) {
             // Cliffs are lit by their face; the corners they share with the
             // cell's other triangle take the same normal.
             Vector3D u = corners[c[1]].position.subtract(&corners[c[0]].position);
@@ -171,29 +158,40 @@ void HeightMap::addStandardPolygons(Corner* corners, const int (*triangles)[3]) 
             }
         }
     }
+}
+
+void HeightMap::makeCellTriangles(int i, int j) {
+    size_t cellIndex = (size_t)(size - 1) * i + j;
+    if (polygons.empty()) {
+        polygons.assign(2 * (size_t)(size - 1) * (size - 1), nullptr);
+        cellMade.assign((size_t)(size - 1) * (size - 1), false);
+    }
+    if (cellMade[cellIndex]) {
+        return;
+    }
+    cellMade[cellIndex] = true;
+    Cell cell;
+    describeCell(i, j, cell);
     // The cell's four corners are made once, after both triangles have set
     // their normals, and the two triangles share them: the first triangle
     // owns its corners, the second borrows the two it has in common (the
     // destructor hands them back before the triangles are deleted).
     Vertex* made[4] = {nullptr, nullptr, nullptr, nullptr};
     for (int t = 0; t < 2; ++t) {
-        if (!complete[t]) {
-            polygons.push_back(nullptr);
+        if (!cell.complete[t]) {
             continue;
         }
         Polygon3D* triangle = new Polygon3D(this);
-        // One allocation of the exact size, not three growing ones: the
-        // terrain holds over a million triangles.
         triangle->getVertices()->reserve(3);
         for (int k = 0; k < 3; ++k) {
-            int c = triangles[t][k];
+            int c = cell.triangles[t][k];
             if (made[c] == nullptr) {
-                made[c] = new Vertex(corners[c].position, corners[c].normal, corners[c].texCoord);
+                Corner& corner = cell.corners[c];
+                made[c] = new Vertex(corner.position, corner.normal, corner.texCoord);
             }
             triangle->addVertex(made[c]);
         }
-        (steep[t] ? steepPolygons : gentlePolygons).push_back(triangle);
-        polygons.push_back(triangle);
+        polygons[2 * cellIndex + t] = triangle;
     }
 }
 
@@ -224,16 +222,57 @@ void HeightMap::addEdgePolygons(Corner* corners) {
     }
 }
 
-// The buffers' arrays copy every triangle once more. Made at the first
+// The buffers' arrays hold every triangle of the terrain. Made at the first
 // draw, they are uploaded and freed at once, instead of being held from
-// start-up for the islands not yet seen.
+// start-up for the islands not yet seen. The cells are described twice,
+// once to count and once to fill, so each array is made at its exact size.
 void HeightMap::buildBuffers() {
     if (gentleBuffer.arraysLoaded) {
         return;
     }
-    gentleBuffer.setPolygons(&gentlePolygons);
-    steepBuffer.setPolygons(&steepPolygons);
-    std::vector<Polygon3D*>().swap(gentlePolygons);
+    Cell cell;
+    size_t gentleCount = 0, steepCount = 0;
+    for (int i = 0; i < size - 1; ++i) {
+        for (int j = 0; j < size - 1; ++j) {
+            describeCell(i, j, cell);
+            for (int t = 0; t < 2; ++t) {
+                if (cell.complete[t]) {
+                    ++(cell.steep[t] ? steepCount : gentleCount);
+                }
+            }
+            if (cell.anyMissing) {
+                addEdgePolygons(cell.corners);
+            }
+        }
+    }
+    gentleBuffer.allocateArrays((int)(VERTICES_PER_POLYGON * gentleCount));
+    steepBuffer.allocateArrays((int)(VERTICES_PER_POLYGON * (steepCount + edgePolygons.size())));
+
+    size_t gentleNext = 0, steepNext = 0;
+    for (int i = 0; i < size - 1; ++i) {
+        for (int j = 0; j < size - 1; ++j) {
+            describeCell(i, j, cell);
+            for (int t = 0; t < 2; ++t) {
+                if (!cell.complete[t]) {
+                    continue;
+                }
+                VertexBuffer& buffer = cell.steep[t] ? steepBuffer : gentleBuffer;
+                size_t& next = cell.steep[t] ? steepNext : gentleNext;
+                for (int k = 0; k < 3; ++k) {
+                    const Corner& corner = cell.corners[cell.triangles[t][k]];
+                    buffer.setVertex(next++, corner.position, corner.normal, corner.texCoord.x, corner.texCoord.y);
+                }
+            }
+        }
+    }
+    for (Polygon3D* skirt : edgePolygons) {
+        for (Vertex* vertex : *skirt->getVertices()) {
+            steepBuffer.setVertex(steepNext++, vertex->position, vertex->normal, vertex->textureCoord->x,
+                                  vertex->textureCoord->y);
+        }
+    }
+    assert(gentleNext == (size_t)gentleBuffer.numberOfVertices);
+    assert(steepNext == (size_t)steepBuffer.numberOfVertices);
 }
 
 void HeightMap::draw() {
@@ -388,8 +427,8 @@ Polygon3D* HeightMap::getPolygonFromIndex(int i, int j, bool first) {
     if (i < 0 || j < 0 || i > size - 2 || j > size - 2) {
         return nullptr;
     }
-    size_t k = 2 * ((size_t)(size - 1) * i + j) + (first ? 0 : 1);
-    return k < polygons.size() ? polygons[k] : nullptr;
+    makeCellTriangles(i, j);
+    return polygons[2 * ((size_t)(size - 1) * i + j) + (first ? 0 : 1)];
 }
 
 void HeightMap::drawForShadow() {

@@ -26,7 +26,10 @@ const float UNDEFINED_HEIGHT = -50.0f;
 // by more than 3 are cliffs, the rest ground. Vertical skirts hang from the
 // edges of cells that touch a hole. The terrain is built before any OpenGL
 // context exists; its two vertex buffers are made and uploaded at its first
-// draw.
+// draw, straight from the samples, with the skirts. A cell's two triangles,
+// which only the ground and collision queries need, are made at the first
+// query of that cell: the thirteen islands hold well over a million
+// triangles, most of them never asked for.
 class HeightMap : public Object {
 public:
     // The file is read at once. A missing file, one that is not an 8-bit
@@ -67,21 +70,25 @@ public:
 
 protected:
     WorldType worldType;
-    // Skirts; owned here. The cell triangles are the base list, two entries
-    // per cell, null where a triangle has a missing corner; the two share
-    // the corners they have in common.
+    // Skirts, in cell order, made with the buffers; owned here. The cell
+    // triangles are the base list, two entries per cell once any cell has
+    // been asked for (empty before), null where a triangle has a missing
+    // corner or its cell has not been asked for yet; a cell's two share the
+    // corners they have in common.
     std::vector<Polygon3D*> edgePolygons;
-    // Cliff triangles, then every skirt; not owned.
-    std::vector<Polygon3D*> steepPolygons;
-    // Ground triangles, not owned; released once their buffer is built.
-    std::vector<Polygon3D*> gentlePolygons;
+    // Per cell, whether its triangles have been made.
+    std::vector<bool> cellMade;
     int size;
     // heights[i * size + j] for column i, row j.
     std::vector<float> heights;
     TexturesMeshes* texMesh;
     Texture* miniMapTexture;
+    // Ground triangles; cliff triangles, then every skirt.
     VertexBuffer gentleBuffer;
     VertexBuffer steepBuffer;
+
+    // Fills both buffers' arrays, once; drawing uploads them.
+    void buildBuffers();
 
 private:
     struct Corner {
@@ -90,11 +97,19 @@ private:
         Vector3D normal;
         Vector3D texCoord;
     };
+    // A cell's corners, with the normals its cliffs give them, and how it
+    // is split into its two triangles.
+    struct Cell {
+        Corner corners[4];
+        const int (*triangles)[3];
+        bool complete[2];
+        bool steep[2];
+        bool anyMissing;
+    };
 
     float sample(int i, int j);
-    void buildBuffers();
-    void addCell(int i, int j);
-    void addStandardPolygons(Corner* corners, const int (*triangles)[3]);
+    void describeCell(int i, int j, Cell& cell);
+    void makeCellTriangles(int i, int j);
     void addEdgePolygons(Corner* corners);
     Texture* groundTexture();
     Texture* cliffTexture();

@@ -1,6 +1,7 @@
 #include "Object/ProceduralTree/ProceduralTree.h"
 
 #include <cassert>
+#include <utility>
 
 #include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
@@ -26,14 +27,7 @@ ProceduralTree::ProceduralTree(Mesh* leafMesh, Mesh* order0Mesh, Mesh* order1Mes
     boundingRadius = 1.0f;
 }
 
-ProceduralTree::~ProceduralTree() {
-    for (Polygon3D* polygon : leafPolygons) {
-        delete polygon;
-    }
-    for (Polygon3D* polygon : branchPolygons) {
-        delete polygon;
-    }
-}
+ProceduralTree::~ProceduralTree() {}
 
 void ProceduralTree::seed(Vector3D p) {
     setPosition(p);
@@ -42,24 +36,25 @@ void ProceduralTree::seed(Vector3D p) {
 
     while (!buds.empty()) {
         for (size_t i = 0; i < buds.size(); ++i) {
-            // A copy: appending new buds may move the list.
-            Bud bud = buds[i];
+            // Taken out: appending new buds may move the list, and slot i
+            // is erased below.
+            Bud bud = std::move(buds[i]);
             int c = bud.getNumInterNodes();
             int l = bud.getNumLeaves();
             for (int j = 0; j < c; ++j) {
                 if (bud.spawnWhat() == SPAWN_INTERNODE) {
-                    internodes.push_back(Internode(bud.getPosition(), bud.getOrder(), bud.getDirection(),
-                                                   bud.getEndPoint(j), getMeshForInternodeOrder(bud.getOrder())));
+                    internodes.emplace_back(bud.getPosition(), bud.getOrder(), bud.getDirection(),
+                                            bud.getEndPoint(j), getMeshForInternodeOrder(bud.getOrder()));
                     buds.push_back(internodes.back().getBudOnEnd());
                 } else {
                     // Faces the way the branch would have grown.
                     Vector3D budPosition = bud.getPosition();
                     Vector3D towards = bud.getEndPoint(j).subtract(&budPosition);
-                    leaves.push_back(Leaf(budPosition, towards, leafMesh));
+                    leaves.emplace_back(budPosition, towards, leafMesh);
                 }
             }
             for (int k = 0; k < l; ++k) {
-                leaves.push_back(Leaf(bud.getPosition(), bud.getLeafDirection(k), leafMesh));
+                leaves.emplace_back(bud.getPosition(), bud.getLeafDirection(k), leafMesh);
             }
             // The bud that moves into slot i waits for the next sweep.
             buds.erase(buds.begin() + i);
@@ -75,27 +70,26 @@ void ProceduralTree::bake() {
         return;
     }
     baked = true;
+    // The parts' vertices go straight into arrays of the exact size, with
+    // no triangles made on the way.
     Vector3D p = seedPosition;
+    size_t branchVertices = 0, leafVertices = 0;
     for (Internode& internode : internodes) {
-        internode.collectPolys(&branchPolygons, p);
+        branchVertices += internode.countVertices();
     }
     for (Leaf& leaf : leaves) {
-        leaf.collectPolys(&leafPolygons, p);
+        leafVertices += leaf.countVertices();
     }
-    branchVertexBuffer.setPolygons(&branchPolygons);
-    leafVertexBuffer.setPolygons(&leafPolygons);
-
-    // The buffers hold their own arrays: the triangles would only take room.
-    for (Polygon3D* polygon : leafPolygons) {
-        delete polygon;
+    branchVertexBuffer.allocateArrays((int)branchVertices);
+    leafVertexBuffer.allocateArrays((int)leafVertices);
+    size_t next = 0;
+    for (Internode& internode : internodes) {
+        internode.writeVertices(&branchVertexBuffer, next, p);
     }
-    for (Polygon3D* polygon : branchPolygons) {
-        delete polygon;
+    next = 0;
+    for (Leaf& leaf : leaves) {
+        leaf.writeVertices(&leafVertexBuffer, next, p);
     }
-    leafPolygons.clear();
-    branchPolygons.clear();
-    leafPolygons.shrink_to_fit();
-    branchPolygons.shrink_to_fit();
 }
 
 void ProceduralTree::draw() {

@@ -54,9 +54,6 @@ private:
     PolygonColor color;
     VertexBuffer leafVertexBuffer;
     VertexBuffer branchVertexBuffer;
-    // Only between growth and baking: the buffers keep their own copies.
-    std::vector<Polygon3D*> leafPolygons;
-    std::vector<Polygon3D*> branchPolygons;
 
     // Where seed grew the tree: the baked coordinates are relative to it.
     Vector3D seedPosition;

@@ -16,6 +16,12 @@ class Bud {
 public:
     Bud(Vector3D position, int order, Vector3D direction);
     virtual ~Bud();
+    // Moves as well as copies: growth keeps buds in a list it appends to
+    // and erases from.
+    Bud(const Bud&) = default;
+    Bud(Bud&&) noexcept = default;
+    Bud& operator=(const Bud&) = default;
+    Bud& operator=(Bud&&) noexcept = default;
 
     // Draw and store the counts for the bud's order.
     int numInternodes();

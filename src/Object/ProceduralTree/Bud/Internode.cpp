@@ -1,9 +1,11 @@
 #include "Object/ProceduralTree/Bud/Internode.h"
 
+#include <cassert>
+
 #include "GeneralMath/GeneralMath.h"
 #include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
-#include "Object/ProceduralTree/Bud/UpTurn.h"
+#include "VertexBuffer/VertexBuffer.h"
 
 Internode::Internode(Vector3D start, int order, Vector3D direction, Vector3D end, Mesh* mesh)
     : start(start), order(order), end(end), direction(direction), mesh(mesh) {
@@ -27,6 +29,11 @@ Bud Internode::getBudOnEnd() {
 
 // The trunk only spins about y (its angle is taken as radians, a whole
 // number of them); every other segment turns the mesh's +y onto itself.
+Vector3D Internode::place(Vector3D meshPoint, const UpTurn& turn, Vector3D offset) {
+    Vector3D p = order == 0 ? meshPoint.rotateAroundYAxis(rotationY) : turn.apply(meshPoint);
+    return p.add(&offset);
+}
+
 void Internode::collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition) {
     if (mesh == nullptr) {
         return;
@@ -36,9 +43,7 @@ void Internode::collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition
     for (Polygon3D* source : mesh->polygons) {
         Polygon3D* polygon = new Polygon3D(this);
         for (Vertex* vertex : *source->getVertices()) {
-            Vector3D p = order == 0 ? vertex->getPosition().rotateAroundYAxis(rotationY)
-                                    : turn.apply(vertex->getPosition());
-            p = p.add(&offset);
+            Vector3D p = place(vertex->getPosition(), turn, offset);
             // Normals stay as the mesh has them.
             if (vertex->hasTextureCoord()) {
                 polygon->addVertex(new Vertex(p, vertex->getNormal(), vertex->getTextureCoord()));
@@ -47,6 +52,33 @@ void Internode::collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition
             }
         }
         out->push_back(polygon);
+    }
+}
+
+size_t Internode::countVertices() {
+    size_t count = 0;
+    if (mesh != nullptr) {
+        for (Polygon3D* source : mesh->polygons) {
+            // The buffers hold triangles only.
+            assert(source->getVertices()->size() == VERTICES_PER_POLYGON);
+            count += source->getVertices()->size();
+        }
+    }
+    return count;
+}
+
+void Internode::writeVertices(VertexBuffer* buffer, size_t& next, Vector3D treePosition) {
+    if (mesh == nullptr) {
+        return;
+    }
+    Vector3D offset = start.subtract(&treePosition);
+    UpTurn turn(end.subtract(&start));
+    for (Polygon3D* source : mesh->polygons) {
+        for (Vertex* vertex : *source->getVertices()) {
+            Vector3D texCoord = vertex->hasTextureCoord() ? vertex->getTextureCoord() : Vector3D(0, 0, 0);
+            buffer->setVertex(next++, place(vertex->getPosition(), turn, offset), vertex->getNormal(), texCoord.x,
+                              texCoord.y);
+        }
     }
 }
 

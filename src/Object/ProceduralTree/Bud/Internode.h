@@ -1,14 +1,17 @@
 #ifndef INTERNODE_H
 #define INTERNODE_H
 
+#include <cstddef>
 #include <vector>
 
 #include "Object/Object.h"
 #include "Object/ProceduralTree/Bud/Bud.h"
+#include "Object/ProceduralTree/Bud/UpTurn.h"
 #include "Vector3D/Vector3D.h"
 
 class Mesh;
 class Polygon3D;
+class VertexBuffer;
 
 // One branch segment of a procedural tree, from start to end. The tree bakes
 // its shape into a vertex buffer; the segment's own position stays at the
@@ -29,6 +32,11 @@ public:
     // Appends new polygons (owned by the caller) of the mesh laid along the
     // segment, relative to treePosition.
     void collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition);
+    // How many vertices collectPolys makes.
+    size_t countVertices();
+    // The vertices collectPolys makes, written straight into the buffer's
+    // arrays (as loadArrays would lay them out) from vertex next on.
+    void writeVertices(VertexBuffer* buffer, size_t& next, Vector3D treePosition);
 
 private:
     Vector3D start;
@@ -37,6 +45,9 @@ private:
     Vector3D direction;
     float rotationY;
     Mesh* mesh;
+
+    // A mesh point laid along the segment, relative to the tree.
+    Vector3D place(Vector3D meshPoint, const UpTurn& turn, Vector3D offset);
 };
 
 #endif

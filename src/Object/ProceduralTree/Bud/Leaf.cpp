@@ -1,8 +1,11 @@
 #include "Object/ProceduralTree/Bud/Leaf.h"
 
+#include <cassert>
+
 #include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
 #include "Object/ProceduralTree/Bud/UpTurn.h"
+#include "VertexBuffer/VertexBuffer.h"
 
 Leaf::Leaf(Vector3D position, Vector3D direction, Mesh* mesh) : direction(direction), mesh(mesh) {
     this->position = position;
@@ -33,6 +36,36 @@ void Leaf::collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition) {
             }
         }
         out->push_back(polygon);
+    }
+}
+
+size_t Leaf::countVertices() {
+    size_t count = 0;
+    if (mesh != nullptr) {
+        for (Polygon3D* source : mesh->polygons) {
+            // The buffers hold triangles only.
+            assert(source->getVertices()->size() == VERTICES_PER_POLYGON);
+            count += source->getVertices()->size();
+        }
+    }
+    return count;
+}
+
+void Leaf::writeVertices(VertexBuffer* buffer, size_t& next, Vector3D treePosition) {
+    if (mesh == nullptr) {
+        return;
+    }
+    Vector3D offset = position.subtract(&treePosition);
+    UpTurn turn(direction);
+    for (Polygon3D* source : mesh->polygons) {
+        for (Vertex* vertex : *source->getVertices()) {
+            Vector3D p = turn.apply(vertex->getPosition());
+            p = p.add(&offset);
+            Vector3D n = turn.apply(vertex->getNormal());
+            bool textured = vertex->hasTextureCoord();
+            Vector3D texCoord = textured ? vertex->getTextureCoord() : Vector3D(0, 0, 0);
+            buffer->setVertex(next++, p, n, texCoord.x, texCoord.y);
+        }
     }
 }
 

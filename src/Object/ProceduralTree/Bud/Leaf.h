@@ -1,6 +1,7 @@
 #ifndef LEAF_H
 #define LEAF_H
 
+#include <cstddef>
 #include <vector>
 
 #include "Object/Object.h"
@@ -8,6 +9,7 @@
 
 class Mesh;
 class Polygon3D;
+class VertexBuffer;
 
 // One leaf of a procedural tree: the mesh's +y turned onto the direction,
 // standing at its position. Only the direction's heading counts.
@@ -23,6 +25,11 @@ public:
     // Appends new polygons (owned by the caller) of the turned mesh,
     // relative to treePosition.
     void collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition);
+    // How many vertices collectPolys makes.
+    size_t countVertices();
+    // The vertices collectPolys makes, written straight into the buffer's
+    // arrays (as loadArrays would lay them out) from vertex next on.
+    void writeVertices(VertexBuffer* buffer, size_t& next, Vector3D treePosition);
 
 private:
     Vector3D direction;
