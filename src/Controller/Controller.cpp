@@ -21,6 +21,7 @@
 #include "Object/StaticObject/StaticObject.h"
 #include "OpenGL/OpenGL.h"
 #include "Particle/Particle.h"
+#include "Particle/ParticleBatch/ParticleBatch.h"
 #include "QuestPoint/QuestPoint.h"
 #include "Texture/Texture.h"
 #include "Billboard/Billboard.h"
@@ -659,12 +660,17 @@ void Controller::updateParticles() {
 void Controller::drawParticles() {
     glEnable(GL_BLEND);
     Billboard billboard(&camera, &hero);
+    // One square per call costs the software renderer dearly with thousands
+    // of particles: runs of one texture go out as one array, in order.
+    ParticleBatch batch;
+    billboard.batch = &batch;
     const GLfloat glow[] = {0.2f, 0.2f, 0.2f, 0.0f};
     glMaterialfv(GL_FRONT, GL_EMISSION, glow);
     for (Particle* currentParticle : particles) {
         assert(currentParticle);
         currentParticle->draw(&billboard);
     }
+    batch.flush();
     const GLfloat none[] = {0.0f, 0.0f, 0.0f, 1.0f};
     glMaterialfv(GL_FRONT, GL_EMISSION, none);
     glDisable(GL_BLEND);
