@@ -22,6 +22,7 @@
 #include "OpenGL/OpenGL.h"
 #include "Particle/Particle.h"
 #include "Particle/ParticleBatch/ParticleBatch.h"
+#include "ScreenBoxCull/ScreenBoxCull.h"
 #include "QuestPoint/QuestPoint.h"
 #include "Texture/Texture.h"
 #include "Billboard/Billboard.h"
@@ -1000,10 +1001,14 @@ void Controller::renderWorldForLocalPortal(Vector3D eye, Vector3D centre, Vector
     glPushMatrix();
     glLoadIdentity();
     gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
+    // Only the opening's scissor box can change: the island's things that
+    // cannot reach it are not sent to the renderer at all.
+    ScreenBoxCull cull;
+    cull.readFromGL();
     skyBox.draw();
     hero.draw();
     Island* island = islands[islandIndex == -1 ? currentIsland : islandIndex];
-    island->drawForLocalPortal(this, frustum);
+    island->drawForLocalPortal(this, frustum, &cull);
     glPopMatrix();
 }
 

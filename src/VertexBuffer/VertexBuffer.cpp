@@ -1,6 +1,8 @@
 #include "VertexBuffer/VertexBuffer.h"
 
 #include <cassert>
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -20,7 +22,8 @@ VertexBuffer::VertexBuffer()
       useTexCoords(true),
       vbo(0),
       ibo(0),
-      numberOfUniqueVertices(0) {}
+      numberOfUniqueVertices(0),
+      extent(-1.0f) {}
 
 VertexBuffer::VertexBuffer(std::vector<Polygon3D*>* polygons) : VertexBuffer() { loadArrays(polygons); }
 
@@ -107,9 +110,22 @@ struct CornerHash {
 
 }  // namespace
 
+float VertexBuffer::getExtent() {
+    if (extent < 0.0f) {
+        double farthest = 0.0;
+        for (int i = 0; vertexArray != nullptr && i < numberOfVertices; ++i) {
+            const float* v = vertexArray + 3 * i;
+            farthest = std::max(farthest, std::sqrt((double)v[0] * v[0] + (double)v[1] * v[1] + (double)v[2] * v[2]));
+        }
+        extent = (float)farthest;
+    }
+    return extent;
+}
+
 void VertexBuffer::loadVertexBuffer() {
     assert(arraysLoaded);
     assert(!vboLoaded);
+    getExtent();
     size_t n = (size_t)numberOfVertices;
     std::vector<float> positions, coords, normals;
     std::vector<std::uint32_t> indices(n);

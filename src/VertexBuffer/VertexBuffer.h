@@ -26,6 +26,8 @@ public:
     // The element buffer and how many distinct corners the upload kept.
     unsigned int ibo;
     int numberOfUniqueVertices;
+    // Below zero until measured.
+    float extent;
 
     VertexBuffer();
     explicit VertexBuffer(std::vector<Polygon3D*>* polygons);
@@ -39,6 +41,9 @@ public:
     // Uploads on the first call. A buffer without triangles draws nothing.
     void drawVertexBuffer();
     void setUseTexCoords(bool use);
+    // The farthest any corner lies from the origin of the buffer's
+    // coordinates; known before and after the upload.
+    float getExtent();
 
 private:
     void freeArrays();
