@@ -21,6 +21,8 @@
 #include "Object/StaticObject/StaticObject.h"
 #include "OpenGL/OpenGL.h"
 #include "Particle/Particle.h"
+#include "Particle/ParticleBatch/ParticleBatch.h"
+#include "ScreenBoxCull/ScreenBoxCull.h"
 #include "QuestPoint/QuestPoint.h"
 #include "Texture/Texture.h"
 #include "Billboard/Billboard.h"
@@ -659,12 +661,17 @@ void Controller::updateParticles() {
 void Controller::drawParticles() {
     glEnable(GL_BLEND);
     Billboard billboard(&camera, &hero);
+    // One square per call costs the software renderer dearly with thousands
+    // of particles: runs of one texture go out as one array, in order.
+    ParticleBatch batch;
+    billboard.batch = &batch;
     const GLfloat glow[] = {0.2f, 0.2f, 0.2f, 0.0f};
     glMaterialfv(GL_FRONT, GL_EMISSION, glow);
     for (Particle* currentParticle : particles) {
         assert(currentParticle);
         currentParticle->draw(&billboard);
     }
+    batch.flush();
     const GLfloat none[] = {0.0f, 0.0f, 0.0f, 1.0f};
     glMaterialfv(GL_FRONT, GL_EMISSION, none);
     glDisable(GL_BLEND);
@@ -994,10 +1001,14 @@ void Controller::renderWorldForLocalPortal(Vector3D eye, Vector3D centre, Vector
     glPushMatrix();
     glLoadIdentity();
     gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
+    // Only the opening's scissor box can change: the island's things that
+    // cannot reach it are not sent to the renderer at all.
+    ScreenBoxCull cull;
+    cull.readFromGL();
     skyBox.draw();
     hero.draw();
     Island* island = islands[islandIndex == -1 ? currentIsland : islandIndex];
-    island->drawForLocalPortal(this, frustum);
+    island->drawForLocalPortal(this, frustum, &cull);
     glPopMatrix();
 }
 
