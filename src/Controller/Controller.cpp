@@ -890,8 +890,15 @@ void Controller::setCurrentIsland(int islandIndex) {
         delete missile;
     }
     missiles.clear();
-    // The hero may still hold one of them.
+    // The hero, and spirits on any island, may still hold one of them; a
+    // spirit lets go of its held missile when it dies.
     hero.clearMissileInHand();
+    for (Island* each : islands) {
+        if (!each) continue;
+        for (EnemyForestSpirit* spirit : *each->getAllEnemiesAndAllies()) {
+            spirit->clearMissileInHand();
+        }
+    }
     for (Particle* particle : particles) {
         delete particle;
     }
