@@ -2,10 +2,12 @@
 
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
+#include <set>
 
 #include "CutScene/CutScene.h"
 #include "Inventory/Shop.h"
@@ -98,9 +100,67 @@ Controller::Controller()
     }
 }
 
-// The islands, gates, cut scenes, missiles and particles are left to process
-// exit, which follows at once.
-Controller::~Controller() {}
+// Runs on every exit path, after the window is gone. The islands go first:
+// a dying spirit still lets go of the missile in its hand, which the
+// controller owns. Every item is in the world's list; those still in the
+// inventory or a shop are their carousel's to free.
+Controller::~Controller() {
+    std::set<HoldableItem*> inCarousels(inventoryScreen.itemCollection.holdableItems.begin(),
+                                        inventoryScreen.itemCollection.holdableItems.end());
+    for (Island* island : islands) {
+        Shop* shop = island ? island->getShop() : nullptr;
+        if (shop) {
+            inCarousels.insert(shop->itemCollection.holdableItems.begin(), shop->itemCollection.holdableItems.end());
+        }
+    }
+    for (Island*& island : islands) {
+        delete island;
+        island = nullptr;
+    }
+    hero.clearMissileInHand();
+    for (Missile* missile : missiles) {
+        delete missile;
+    }
+    missiles.clear();
+    for (Particle* particle : particles) {
+        delete particle;
+    }
+    particles.clear();
+    delete alphaPortal;
+    delete betaPortal;
+    alphaPortal = nullptr;
+    betaPortal = nullptr;
+    for (IslandPortal*& gate : islandPortals) {
+        delete gate;
+        gate = nullptr;
+    }
+    for (CutScene*& scene : cutScenes) {
+        delete scene;
+        scene = nullptr;
+    }
+    for (HoldableItem* item : allHoldableItems) {
+        if (!inCarousels.count(item)) {
+            delete item;
+        }
+    }
+    allHoldableItems.clear();
+}
+
+void Controller::keepInWorldList(HoldableItem* item) {
+    if (item && std::find(allHoldableItems.begin(), allHoldableItems.end(), item) == allHoldableItems.end()) {
+        allHoldableItems.push_back(item);
+    }
+}
+
+void Controller::takeFromInventory(int type) {
+    for (HoldableItem* item : inventoryScreen.itemCollection.holdableItems) {
+        if (item->itemType == type) {
+            keepInWorldList(item);
+            break;
+        }
+    }
+    inventoryScreen.removeItemOfType(type);
+}
 
 void Controller::init() {
     glViewport(0, 0, 800, 600);
@@ -318,7 +378,11 @@ void Controller::processKeyDown(SDL_Event& event) {
         if (keys[SDLK_ESCAPE]) closeInventory();
         if (left) inventoryScreen.cycleItem(false);
         if (right) inventoryScreen.cycleItem(true);
-        if (keys[SDLK_RETURN]) inventoryScreen.equipOrUse(&texturesMeshes);
+        if (keys[SDLK_RETURN]) {
+            // A used-up item leaves the carousel; the world's list keeps it.
+            keepInWorldList(inventoryScreen.itemCollection.getCurrentObject());
+            inventoryScreen.equipOrUse(&texturesMeshes);
+        }
     } else if (questMessage) {
         if (keys[SDLK_ESCAPE] || keys[SDLK_RETURN]) questMessage = false;
     } else if (introScreen) {
@@ -833,8 +897,15 @@ void Controller::setCurrentIsland(int islandIndex) {
         delete missile;
     }
     missiles.clear();
-    // The hero may still hold one of them.
+    // The hero, and spirits on any island, may still hold one of them; a
+    // spirit lets go of its held missile when it dies.
     hero.clearMissileInHand();
+    for (Island* each : islands) {
+        if (!each) continue;
+        for (EnemyForestSpirit* spirit : *each->getAllEnemiesAndAllies()) {
+            spirit->clearMissileInHand();
+        }
+    }
     for (Particle* particle : particles) {
         delete particle;
     }
@@ -861,7 +932,7 @@ void Controller::processQuestPoint(int id) {
         break;
     case KING_RETURN_QUEST:
         islandPortals[10]->setEnabled(true);
-        inventoryScreen.removeItemOfType(ITEM_ONE_RING);
+        takeFromInventory(ITEM_ONE_RING);
         sounds.playCompleteQuestItem(1);
         hero.incrementFame();
         break;
@@ -872,7 +943,7 @@ void Controller::processQuestPoint(int id) {
         break;
     case LADY_OF_THE_LAKE_QUEST:
         islandPortals[6]->setEnabled(true);
-        inventoryScreen.removeItemOfType(ITEM_SWORD);
+        takeFromInventory(ITEM_SWORD);
         sounds.playCompleteQuestItem(1);
         hero.incrementFame();
         break;
