@@ -37,7 +37,7 @@ screens_mixer_since() { tail -n +$(($1 + 1)) "$SCREENS_LOG" | grep -v '^load ' |
 # after line FROM (one a line).
 screens_await_mixer() {
     local i
-    for i in $(seq 100); do
+    for i in $(seq "$(scaled_wait 100)"); do
         [ "$(screens_mixer_since "$1")" = "$2" ] && return 0
         sleep 0.2
     done
@@ -104,7 +104,7 @@ screens_await_gold() {
     for g in "$gold" "$@"; do
         [ -f "$work/coins-$g.png" ] || screens_coin_picture "$work" "$back" "$g"
     done
-    for i in $(seq 40); do
+    for i in $(seq "$(scaled_wait 40)"); do
         screenshot "$work/gold.png"
         own=$(screens_gold_distance "$work/gold.png" "$work/coins-$gold.png")
         why=""
@@ -180,7 +180,7 @@ screens_go_to_home_shop() {
     xdotool keydown space
     sleep 0.5
     xdotool keyup space
-    for i in $(seq 30); do
+    for i in $(seq "$(scaled_wait 30)"); do
         screens_at_home_shop "$work" landed && break
         sleep 0.5
     done
@@ -189,7 +189,7 @@ screens_go_to_home_shop() {
     screens_half_turn
     SCREENS_FACING_SHOP=1
     xdotool keydown w
-    for i in $(seq 60); do
+    for i in $(seq "$(scaled_wait 60)"); do
         screens_at_home_shop "$work" walk && break
         kill -0 "$GAME_PID" 2>/dev/null || { xdotool keyup w; fail "the game ended on the way to the shop"; }
         sleep 0.5
@@ -206,7 +206,7 @@ screens_leave_shop() {
     [ "$SCREENS_FACING_SHOP" -eq 1 ] && screens_half_turn
     SCREENS_FACING_SHOP=0
     xdotool keydown w
-    for i in $(seq 60); do
+    for i in $(seq "$(scaled_wait 60)"); do
         screens_at_home_shop "$work" away || break
         sleep 0.5
     done
