@@ -826,8 +826,14 @@ void Controller::setCurrentIsland(int islandIndex) {
         delete missile;
     }
     missiles.clear();
-    // The hero may still hold one of them.
+    // The hero, and a spirit of any island caught in the middle of a throw,
+    // may still hold one of them: a spirit's end would write to it.
     hero.clearMissileInHand();
+    for (Island* each : islands) {
+        for (EnemyForestSpirit* spirit : *each->getAllEnemiesAndAllies()) {
+            spirit->clearMissileInHand();
+        }
+    }
     for (Particle* particle : particles) {
         delete particle;
     }
