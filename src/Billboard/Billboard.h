@@ -5,6 +5,7 @@
 
 class Camera;
 class Hero;
+class ParticleBatch;
 
 // The viewpoint particles turn their quads towards, built once a frame.
 // While the camera follows the hero it is the hero's own eye, so in the
@@ -13,6 +14,8 @@ class Billboard {
 public:
     Vector3D up;
     Vector3D eye;
+    // When set, particles add their squares to it instead of drawing them.
+    ParticleBatch* batch = nullptr;
 
     Billboard(Camera* camera, Hero* hero);
     virtual ~Billboard();

@@ -2,10 +2,12 @@
 
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
+#include <set>
 
 #include "CutScene/CutScene.h"
 #include "Inventory/Shop.h"
@@ -21,6 +23,8 @@
 #include "Object/StaticObject/StaticObject.h"
 #include "OpenGL/OpenGL.h"
 #include "Particle/Particle.h"
+#include "Particle/ParticleBatch/ParticleBatch.h"
+#include "ScreenBoxCull/ScreenBoxCull.h"
 #include "QuestPoint/QuestPoint.h"
 #include "Texture/Texture.h"
 #include "Billboard/Billboard.h"
@@ -96,9 +100,67 @@ Controller::Controller()
     }
 }
 
-// The islands, gates, cut scenes, missiles and particles are left to process
-// exit, which follows at once.
-Controller::~Controller() {}
+// Runs on every exit path, after the window is gone. The islands go first:
+// a dying spirit still lets go of the missile in its hand, which the
+// controller owns. Every item is in the world's list; those still in the
+// inventory or a shop are their carousel's to free.
+Controller::~Controller() {
+    std::set<HoldableItem*> inCarousels(inventoryScreen.itemCollection.holdableItems.begin(),
+                                        inventoryScreen.itemCollection.holdableItems.end());
+    for (Island* island : islands) {
+        Shop* shop = island ? island->getShop() : nullptr;
+        if (shop) {
+            inCarousels.insert(shop->itemCollection.holdableItems.begin(), shop->itemCollection.holdableItems.end());
+        }
+    }
+    for (Island*& island : islands) {
+        delete island;
+        island = nullptr;
+    }
+    hero.clearMissileInHand();
+    for (Missile* missile : missiles) {
+        delete missile;
+    }
+    missiles.clear();
+    for (Particle* particle : particles) {
+        delete particle;
+    }
+    particles.clear();
+    delete alphaPortal;
+    delete betaPortal;
+    alphaPortal = nullptr;
+    betaPortal = nullptr;
+    for (IslandPortal*& gate : islandPortals) {
+        delete gate;
+        gate = nullptr;
+    }
+    for (CutScene*& scene : cutScenes) {
+        delete scene;
+        scene = nullptr;
+    }
+    for (HoldableItem* item : allHoldableItems) {
+        if (!inCarousels.count(item)) {
+            delete item;
+        }
+    }
+    allHoldableItems.clear();
+}
+
+void Controller::keepInWorldList(HoldableItem* item) {
+    if (item && std::find(allHoldableItems.begin(), allHoldableItems.end(), item) == allHoldableItems.end()) {
+        allHoldableItems.push_back(item);
+    }
+}
+
+void Controller::takeFromInventory(int type) {
+    for (HoldableItem* item : inventoryScreen.itemCollection.holdableItems) {
+        if (item->itemType == type) {
+            keepInWorldList(item);
+            break;
+        }
+    }
+    inventoryScreen.removeItemOfType(type);
+}
 
 void Controller::init() {
     glViewport(0, 0, 800, 600);
@@ -316,7 +378,11 @@ void Controller::processKeyDown(SDL_Event& event) {
         if (keys[SDLK_ESCAPE]) closeInventory();
         if (left) inventoryScreen.cycleItem(false);
         if (right) inventoryScreen.cycleItem(true);
-        if (keys[SDLK_RETURN]) inventoryScreen.equipOrUse(&texturesMeshes);
+        if (keys[SDLK_RETURN]) {
+            // A used-up item leaves the carousel; the world's list keeps it.
+            keepInWorldList(inventoryScreen.itemCollection.getCurrentObject());
+            inventoryScreen.equipOrUse(&texturesMeshes);
+        }
     } else if (questMessage) {
         if (keys[SDLK_ESCAPE] || keys[SDLK_RETURN]) questMessage = false;
     } else if (introScreen) {
@@ -659,12 +725,17 @@ void Controller::updateParticles() {
 void Controller::drawParticles() {
     glEnable(GL_BLEND);
     Billboard billboard(&camera, &hero);
+    // One square per call costs the software renderer dearly with thousands
+    // of particles: runs of one texture go out as one array, in order.
+    ParticleBatch batch;
+    billboard.batch = &batch;
     const GLfloat glow[] = {0.2f, 0.2f, 0.2f, 0.0f};
     glMaterialfv(GL_FRONT, GL_EMISSION, glow);
     for (Particle* currentParticle : particles) {
         assert(currentParticle);
         currentParticle->draw(&billboard);
     }
+    batch.flush();
     const GLfloat none[] = {0.0f, 0.0f, 0.0f, 1.0f};
     glMaterialfv(GL_FRONT, GL_EMISSION, none);
     glDisable(GL_BLEND);
@@ -826,10 +897,11 @@ void Controller::setCurrentIsland(int islandIndex) {
         delete missile;
     }
     missiles.clear();
-    // The hero, and a spirit of any island caught in the middle of a throw,
-    // may still hold one of them: a spirit's end would write to it.
+    // The hero, and spirits on any island, may still hold one of them; a
+    // spirit lets go of its held missile when it dies.
     hero.clearMissileInHand();
     for (Island* each : islands) {
+        if (!each) continue;
         for (EnemyForestSpirit* spirit : *each->getAllEnemiesAndAllies()) {
             spirit->clearMissileInHand();
         }
@@ -860,7 +932,7 @@ void Controller::processQuestPoint(int id) {
         break;
     case KING_RETURN_QUEST:
         islandPortals[10]->setEnabled(true);
-        inventoryScreen.removeItemOfType(ITEM_ONE_RING);
+        takeFromInventory(ITEM_ONE_RING);
         sounds.playCompleteQuestItem(1);
         hero.incrementFame();
         break;
@@ -871,7 +943,7 @@ void Controller::processQuestPoint(int id) {
         break;
     case LADY_OF_THE_LAKE_QUEST:
         islandPortals[6]->setEnabled(true);
-        inventoryScreen.removeItemOfType(ITEM_SWORD);
+        takeFromInventory(ITEM_SWORD);
         sounds.playCompleteQuestItem(1);
         hero.incrementFame();
         break;
@@ -1000,10 +1072,14 @@ void Controller::renderWorldForLocalPortal(Vector3D eye, Vector3D centre, Vector
     glPushMatrix();
     glLoadIdentity();
     gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
+    // Only the opening's scissor box can change: the island's things that
+    // cannot reach it are not sent to the renderer at all.
+    ScreenBoxCull cull;
+    cull.readFromGL();
     skyBox.draw();
     hero.draw();
     Island* island = islands[islandIndex == -1 ? currentIsland : islandIndex];
-    island->drawForLocalPortal(this, frustum);
+    island->drawForLocalPortal(this, frustum, &cull);
     glPopMatrix();
 }
 

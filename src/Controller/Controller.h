@@ -207,6 +207,11 @@ public:
     void evilWizardHasBeenVanquised();
 
 private:
+    // Every item the game made stays in the world's list once the
+    // inventory gives it up, so that it is freed once at exit.
+    void keepInWorldList(HoldableItem* item);
+    // The inventory's first item of the type leaves it for the world's list.
+    void takeFromInventory(int type);
     void openMainMenu();
     void printStatistics();
 

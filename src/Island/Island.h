@@ -22,6 +22,7 @@ class Particle;
 class QuestPoint;
 class Shop;
 class ShopStaticObject;
+class ScreenBoxCull;
 class Sounds;
 class StaticObject;
 class Texture;
@@ -82,7 +83,8 @@ public:
     void drawHeightMap(Controller* controller);
     void draw(Controller* controller);
     void drawIslandPortalOpenings(Controller* controller);
-    void drawForLocalPortal(Controller* controller, Frustum* frustum);
+    // The cull (may be null) skips what cannot reach the opening's box.
+    void drawForLocalPortal(Controller* controller, Frustum* frustum, const ScreenBoxCull* cull = nullptr);
     void drawForIslandPortal(Controller* controller, Frustum* frustum, IslandPortal* portal);
 
     // Factories.
@@ -143,7 +145,8 @@ private:
     void addVolcano(Vector3D position);
     void addQuestPoint(Vector3D position, int id);
     void addTexturePlane(Vector3D centre, float side, Texture* texture);
-    void drawObjectsInFrustum(Controller* controller, Frustum* frustum, IslandPortal* skipped);
+    void drawObjectsInFrustum(Controller* controller, Frustum* frustum, IslandPortal* skipped,
+                              const ScreenBoxCull* cull);
 
 public:
     // The island's state, open to the controller's passes and the checks.

@@ -12,6 +12,7 @@
 #include "Object/HoldableItem/HoldableItem.h"
 #include "Object/Portal/IslandPortal/IslandPortal.h"
 #include "Object/StaticObject/StaticObject.h"
+#include "ScreenBoxCull/ScreenBoxCull.h"
 #include "TexturePlane/TexturePlane.h"
 
 static bool isVisible(const VisibleObjectSet& visible, Object* object) {
@@ -91,24 +92,35 @@ void Island::drawIslandPortalOpenings(Controller* controller) {
     }
 }
 
-void Island::drawForLocalPortal(Controller* controller, Frustum* frustum) {
-    drawObjectsInFrustum(controller, frustum, nullptr);
+void Island::drawForLocalPortal(Controller* controller, Frustum* frustum, const ScreenBoxCull* cull) {
+    drawObjectsInFrustum(controller, frustum, nullptr, cull);
 }
 
 void Island::drawForIslandPortal(Controller* controller, Frustum* frustum, IslandPortal* portal) {
-    drawObjectsInFrustum(controller, frustum, portal);
+    drawObjectsInFrustum(controller, frustum, portal, nullptr);
+}
+
+// Besides the frustum test, a thing wholly outside the cull's box is skipped.
+// Only a plain placed thing's reach is known from its meshes.
+static bool mayShow(Frustum* frustum, const ScreenBoxCull* cull, Object* object) {
+    if (frustum->objectInFrustum(object) == FRUSTUM_OUTSIDE) {
+        return false;
+    }
+    StaticObject* placed = dynamic_cast<StaticObject*>(object);
+    return !cull || !placed || cull->sphereMayShow(placed->getPosition(), placed->getDrawnRadius());
 }
 
 // Items are never seen through a portal; `skipped` is the gate looked out of.
-void Island::drawObjectsInFrustum(Controller* controller, Frustum* frustum, IslandPortal* skipped) {
+void Island::drawObjectsInFrustum(Controller* controller, Frustum* frustum, IslandPortal* skipped,
+                                  const ScreenBoxCull* cull) {
     heightMap->draw();
-    nature->drawInFrustum(frustum);
+    nature->drawInFrustum(frustum, cull);
     for (Volcano* volcano : volcanoes) {
         if (frustum->objectInFrustum(volcano) != FRUSTUM_OUTSIDE) {
             volcano->draw();
         }
     }
-    if (shopBuilding && frustum->objectInFrustum(shopBuilding) != FRUSTUM_OUTSIDE) {
+    if (shopBuilding && mayShow(frustum, cull, shopBuilding)) {
         assert(shop);
         shopBuilding->draw();
     }
@@ -124,13 +136,13 @@ void Island::drawObjectsInFrustum(Controller* controller, Frustum* frustum, Isla
     }
     for (size_t i = 0; i < otherStaticObjectsNoBuildings.size(); i++) {
         assert(otherStaticObjectsNoBuildings.at(i));
-        if (frustum->objectInFrustum(otherStaticObjectsNoBuildings.at(i)) != FRUSTUM_OUTSIDE) {
+        if (mayShow(frustum, cull, otherStaticObjectsNoBuildings.at(i))) {
             otherStaticObjectsNoBuildings.at(i)->draw();
         }
     }
     for (size_t i = 0; i < buildings.size(); i++) {
         assert(buildings.at(i));
-        if (frustum->objectInFrustum(buildings.at(i)) != FRUSTUM_OUTSIDE) {
+        if (mayShow(frustum, cull, buildings.at(i))) {
             buildings.at(i)->draw();
         }
     }

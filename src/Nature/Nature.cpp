@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "Frustum/Frustum.h"
+#include "ScreenBoxCull/ScreenBoxCull.h"
 #include "GeneralMath/GeneralMath.h"
 #include "Object/HeightMap/HeightMap.h"
 #include "Object/ProceduralTree/ProceduralTree.h"
@@ -243,15 +244,16 @@ void Nature::draw(VisibleObjectSet* visible) {
     }
 }
 
-void Nature::drawInFrustum(Frustum* frustum) {
+void Nature::drawInFrustum(Frustum* frustum, const ScreenBoxCull* cull) {
     for (StaticObject* currentObject : smallObjects) {
         assert(currentObject);
-        if (frustum->objectInFrustum(currentObject)) {
+        if (frustum->objectInFrustum(currentObject) &&
+            (!cull || cull->sphereMayShow(currentObject->getPosition(), currentObject->getDrawnRadius()))) {
             currentObject->draw();
         }
     }
     for (ProceduralTree* tree : trees) {
-        if (frustum->objectInFrustum(tree)) {
+        if (frustum->objectInFrustum(tree) && (!cull || cull->sphereMayShow(tree->getPosition(), tree->getDrawnRadius()))) {
             tree->draw();
         }
     }

@@ -8,6 +8,7 @@
 #include "Vector3D/Vector3D.h"
 
 class Frustum;
+class ScreenBoxCull;
 class HeightMap;
 class Object;
 class ProceduralTree;
@@ -39,7 +40,8 @@ public:
 
     // Small objects first, then trees, each only when in the set.
     void draw(VisibleObjectSet* visible);
-    void drawInFrustum(Frustum* frustum);
+    // With a cull, what lies wholly outside its box is skipped as well.
+    void drawInFrustum(Frustum* frustum, const ScreenBoxCull* cull = nullptr);
     void drawAll();
 
     float getCoordinateFromIndex(float i);

@@ -4,6 +4,7 @@
 
 #include "Billboard/Billboard.h"
 #include "OpenGL/OpenGL.h"
+#include "Particle/ParticleBatch/ParticleBatch.h"
 #include "Texture/Texture.h"
 
 const double QUARTER_TURN = 1.5707963267948966;
@@ -20,6 +21,13 @@ void Particle::drawParticleTurned(Billboard* billboard, Vector3D* position) {
     Vector3D towards = position->subtract(&billboard->eye);
     Vector3D up = billboard->up;
     Vector3D side = up.rotateAroundVector(QUARTER_TURN, &towards);
+    if (billboard->batch) {
+        assert(size != 0);
+        up.setLength(size);
+        side.setLength(size);
+        billboard->batch->addQuad(texture, *position, up, side);
+        return;
+    }
     glColor4f(1.0f, 1.0f, 1.0f, 0.9f);
     if (texture) {
         glEnable(GL_TEXTURE_2D);

@@ -1,7 +1,12 @@
 #include "VertexBuffer/VertexBuffer.h"
 
 #include <cassert>
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <unordered_map>
 
 #include "GLContext/GLContext.h"
 #include "Geometry/Polygon3D.h"
@@ -15,13 +20,17 @@ VertexBuffer::VertexBuffer()
       vboLoaded(false),
       arraysLoaded(false),
       useTexCoords(true),
-      vbo(0) {}
+      vbo(0),
+      ibo(0),
+      numberOfUniqueVertices(0),
+      extent(-1.0f) {}
 
 VertexBuffer::VertexBuffer(std::vector<Polygon3D*>* polygons) : VertexBuffer() { loadArrays(polygons); }
 
 VertexBuffer::~VertexBuffer() {
     if (vboLoaded && GLContext::isAlive()) {
         glDeleteBuffersARB(1, &vbo);
+        glDeleteBuffersARB(1, &ibo);
     }
     freeArrays();
 }
@@ -104,19 +113,82 @@ void VertexBuffer::setVertex(size_t i, const Vector3D& position, const Vector3D&
     normalArray[3 * i + 2] = normal.z;
 }
 
+namespace {
+
+// A corner's position, texture coordinate and normal, compared bit for bit
+// so that only truly identical corners are shared.
+struct Corner {
+    std::uint32_t bits[8];
+    bool operator==(const Corner& other) const { return std::memcmp(bits, other.bits, sizeof bits) == 0; }
+};
+
+struct CornerHash {
+    size_t operator()(const Corner& corner) const {
+        std::uint64_t h = 1469598103934665603ull;
+        for (std::uint32_t b : corner.bits) {
+            h = (h ^ b) * 1099511628211ull;
+        }
+        return (size_t)(h ^ (h >> 32));
+    }
+};
+
+}  // namespace
+
+float VertexBuffer::getExtent() {
+    if (extent < 0.0f) {
+        double farthest = 0.0;
+        for (int i = 0; vertexArray != nullptr && i < numberOfVertices; ++i) {
+            const float* v = vertexArray + 3 * i;
+            farthest = std::max(farthest, std::sqrt((double)v[0] * v[0] + (double)v[1] * v[1] + (double)v[2] * v[2]));
+        }
+        extent = (float)farthest;
+    }
+    return extent;
+}
+
 void VertexBuffer::loadVertexBuffer() {
     assert(arraysLoaded);
     assert(!vboLoaded);
+    getExtent();
+    size_t n = (size_t)numberOfVertices;
+    std::vector<float> positions, coords, normals;
+    std::vector<std::uint32_t> indices(n);
+    std::unordered_map<Corner, std::uint32_t, CornerHash> seen;
+    seen.reserve(n);
+    for (size_t i = 0; i < n; ++i) {
+        Corner corner;
+        std::memcpy(corner.bits, vertexArray + 3 * i, 12);
+        std::memcpy(corner.bits + 3, texCoordArray + 2 * i, 8);
+        std::memcpy(corner.bits + 5, normalArray + 3 * i, 12);
+        auto found = seen.emplace(corner, (std::uint32_t)(positions.size() / 3));
+        if (found.second) {
+            positions.insert(positions.end(), vertexArray + 3 * i, vertexArray + 3 * i + 3);
+            coords.insert(coords.end(), texCoordArray + 2 * i, texCoordArray + 2 * i + 2);
+            normals.insert(normals.end(), normalArray + 3 * i, normalArray + 3 * i + 3);
+        }
+        indices[i] = found.first->second;
+    }
+    GLsizeiptrARB u = (GLsizeiptrARB)(positions.size() / 3);
+    numberOfUniqueVertices = (int)u;
     vbo = 0;
     glGenBuffersARB(1, &vbo);
     glBindBufferARB(GL_ARRAY_BUFFER_ARB, vbo);
     assert(glIsBufferARB(vbo));
-    GLsizeiptrARB n = numberOfVertices;
-    glBufferDataARB(GL_ARRAY_BUFFER_ARB, 32 * n, NULL, GL_STATIC_DRAW_ARB);
-    glBufferSubDataARB(GL_ARRAY_BUFFER_ARB, 0, 12 * n, vertexArray);
-    glBufferSubDataARB(GL_ARRAY_BUFFER_ARB, 12 * n, 8 * n, texCoordArray);
-    glBufferSubDataARB(GL_ARRAY_BUFFER_ARB, 20 * n, 12 * n, normalArray);
+    glBufferDataARB(GL_ARRAY_BUFFER_ARB, 32 * u, NULL, GL_STATIC_DRAW_ARB);
+    glBufferSubDataARB(GL_ARRAY_BUFFER_ARB, 0, 12 * u, positions.data());
+    glBufferSubDataARB(GL_ARRAY_BUFFER_ARB, 12 * u, 8 * u, coords.data());
+    glBufferSubDataARB(GL_ARRAY_BUFFER_ARB, 20 * u, 12 * u, normals.data());
     glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
+    ibo = 0;
+    glGenBuffersARB(1, &ibo);
+    glBindBufferARB(GL_ELEMENT_ARRAY_BUFFER_ARB, ibo);
+    if (u <= 65536) {
+        std::vector<std::uint16_t> shortIndices(indices.begin(), indices.end());
+        glBufferDataARB(GL_ELEMENT_ARRAY_BUFFER_ARB, 2 * n, shortIndices.data(), GL_STATIC_DRAW_ARB);
+    } else {
+        glBufferDataARB(GL_ELEMENT_ARRAY_BUFFER_ARB, 4 * n, indices.data(), GL_STATIC_DRAW_ARB);
+    }
+    glBindBufferARB(GL_ELEMENT_ARRAY_BUFFER_ARB, 0);
     freeArrays();
     vboLoaded = true;
 }
@@ -131,16 +203,18 @@ void VertexBuffer::drawVertexBuffer() {
     }
     assert(glIsBufferARB(vbo));
     glBindBufferARB(GL_ARRAY_BUFFER_ARB, vbo);
+    glBindBufferARB(GL_ELEMENT_ARRAY_BUFFER_ARB, ibo);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     glEnableClientState(GL_NORMAL_ARRAY);
-    size_t n = (size_t)numberOfVertices;
+    size_t u = (size_t)numberOfUniqueVertices;
     glVertexPointer(3, GL_FLOAT, 0, (const GLvoid*)0);
-    glTexCoordPointer(2, GL_FLOAT, 0, (const GLvoid*)(12 * n));
-    glNormalPointer(GL_FLOAT, 0, (const GLvoid*)(20 * n));
-    glDrawArrays(GL_TRIANGLES, 0, numberOfVertices);
+    glTexCoordPointer(2, GL_FLOAT, 0, (const GLvoid*)(12 * u));
+    glNormalPointer(GL_FLOAT, 0, (const GLvoid*)(20 * u));
+    glDrawElements(GL_TRIANGLES, numberOfVertices, u <= 65536 ? GL_UNSIGNED_SHORT : GL_UNSIGNED_INT, (const GLvoid*)0);
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
+    glBindBufferARB(GL_ELEMENT_ARRAY_BUFFER_ARB, 0);
     glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
 }

@@ -12,7 +12,10 @@ const unsigned int VERTICES_PER_POLYGON = 3;
 
 // A triangle list in one OpenGL buffer object: all positions, then all
 // texture coordinates (x and y), then all normals. The arrays are built in
-// main memory at start-up and uploaded, then freed, at the first draw.
+// main memory at start-up and uploaded, then freed, at the first draw. The
+// upload keeps each distinct corner once and draws the triangles by index,
+// in their order: the software renderer then runs a shared corner through
+// its vertex stage once, and the picture is the same.
 class VertexBuffer {
 public:
     int numberOfVertices;
@@ -23,6 +26,11 @@ public:
     bool arraysLoaded;
     bool useTexCoords;
     unsigned int vbo;
+    // The element buffer and how many distinct corners the upload kept.
+    unsigned int ibo;
+    int numberOfUniqueVertices;
+    // Below zero until measured.
+    float extent;
 
     VertexBuffer();
     explicit VertexBuffer(std::vector<Polygon3D*>* polygons);
@@ -41,6 +49,9 @@ public:
     // Uploads on the first call. A buffer without triangles draws nothing.
     void drawVertexBuffer();
     void setUseTexCoords(bool use);
+    // The farthest any corner lies from the origin of the buffer's
+    // coordinates; known before and after the upload.
+    float getExtent();
 
 private:
     void freeArrays();

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# playthrough
 # Ways the game ends: closing the window (SDL's quit event; the virtual
 # display has no window manager, so SIGTERM stands in for it) ends with
 # status 0 and no statistics; start-up failures end with one clear line on

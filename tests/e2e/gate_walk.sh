@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# playthrough
 # Through a gate on foot: on the enemy town's island, walking straight ahead
 # from where the island key puts the hero leads along a gate's wall into
 # its opening. The other island's picture and music follow (the music

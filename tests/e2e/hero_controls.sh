@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# playthrough
 # The hero as a player steers it on the home island: w walks, Left turns,
 # Space jumps and lands where it left, the mouse pitches the view, and a
 # motion along one axis alone moves nothing. The checks wait for the

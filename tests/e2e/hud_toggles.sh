@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# playthrough
 # The heads-up display in play, as a player uses it: the full life bar, m
 # showing and hiding the world map, p showing the paused picture over a
 # world and music that stand still until p again, and c switching the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# playthrough
 # The inventory as a player opens it in play: i shows the inventory screen
 # with the compass first, a turns the carousel to the map, Return zooms the
 # map in, and i closes the screen again. The description picture names the

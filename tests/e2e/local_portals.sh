@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# playthrough
 # The portal pair as a player uses it on the home island: a left click at
 # the ground opens the alpha portal (a dark disc while it is alone) with the
 # open sound, a right click elsewhere the beta portal, whose opening then

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# playthrough
 # A game as a player starts it: the menu over the live world with buttons
 # that follow the pointer, start and the intro picture, Escape into the
 # opening flight and again out of it, Escape in play back to the menu with

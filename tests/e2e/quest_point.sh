@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# playthrough
 # The village elder's quest point, reached on foot from where the home
 # island's key puts the hero: its story picture fills the screen and the
 # world stands still under it; Return dismisses it, and walking over the

@@ -323,7 +323,7 @@ TEST(ObjList, GrowsByDoublingAndKeepsOrder) {
     list items;
     list_make(&items, 10, 1);
     int values[11];
-    char name[] = "item-xx";
+    char name[24] = "item-xx";
     for (int i = 0; i < 11; ++i) {
         snprintf(name, sizeof name, "item-%02d", i);
         EXPECT_EQ(list_add_item(&items, &values[i], name), i);

@@ -1,5 +1,6 @@
 #include "Object/ProceduralTree/ProceduralTree.h"
 
+#include <algorithm>
 #include <cassert>
 #include <utility>
 
@@ -142,6 +143,11 @@ Mesh* ProceduralTree::getMeshForInternodeOrder(int order) {
 }
 
 bool ProceduralTree::isHeightMap() { return false; }
+
+float ProceduralTree::getDrawnRadius() {
+    bake();
+    return std::max(branchVertexBuffer.getExtent(), leafVertexBuffer.getExtent());
+}
 
 std::vector<Internode>* ProceduralTree::getInternodes() { return &internodes; }
 

@@ -29,6 +29,8 @@ public:
     void draw() override;
     Mesh* getMeshForInternodeOrder(int order);
     bool isHeightMap();
+    // How far from its position anything it draws can reach.
+    float getDrawnRadius();
 
     std::vector<Internode>* getInternodes();
     std::vector<Leaf>* getLeaves();

@@ -1,5 +1,6 @@
 #include "Object/StaticObject/StaticObject.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "Mesh/Mesh.h"
@@ -30,6 +31,15 @@ void StaticObject::drawMeshes(bool inInventory) {
 }
 
 void StaticObject::addMesh(Mesh* mesh) { meshes.push_back(mesh); }
+
+// The turn is about the y axis through the position: distances keep.
+float StaticObject::getDrawnRadius() {
+    float radius = 0.0f;
+    for (Mesh* mesh : meshes) {
+        radius = std::max(radius, mesh->vertexBuffer.getExtent());
+    }
+    return radius;
+}
 
 void StaticObject::setRotationAngleDegrees(float degrees) { rotationAngleDegrees = degrees; }
 

@@ -32,6 +32,8 @@ public:
     void setEnabledDrawing(bool enabled);
     bool isEnabledDrawing();
     bool isHeightMap();
+    // How far from its position anything it draws can reach.
+    float getDrawnRadius();
 
 private:
     void drawMeshes(bool inInventory);

@@ -9,11 +9,15 @@ set -u
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Polling limits are stretched by E2E_WAIT_SCALE (a whole number, default 1)
+# for slow builds, such as the sanitizer build of the game.
+scaled_wait() { echo $(($1 * ${E2E_WAIT_SCALE:-1})); }
+
 # run_headless "$0" "$@": re-enter the calling script under its own display.
 run_headless() {
     local script=$1; shift
     if [ -z "${TAVIR_UNDER_DISPLAY:-}" ]; then
-        TAVIR_UNDER_DISPLAY=1 exec bash "$HEADLESS_RUN" -t "${E2E_LIMIT:-240}" -- bash "$script" "$@"
+        TAVIR_UNDER_DISPLAY=1 exec bash "$HEADLESS_RUN" -t "$(scaled_wait "${E2E_LIMIT:-240}")" -- bash "$script" "$@"
     fi
 }
 
@@ -25,16 +29,19 @@ make_workdir() {
 }
 
 # start_game LOGPREFIX [DIR]: start the game in DIR (default: the asset folder)
-# with its output in LOGPREFIX.out and LOGPREFIX.err. Sets GAME_PID.
+# with its output in LOGPREFIX.out and LOGPREFIX.err. Sets GAME_PID and
+# GAME_ERR.
 start_game() {
     local log=$1 dir=${2:-$TAVIR_DATA_DIR}
+    GAME_ERR=$log.err
     (cd "$dir" && exec "$TAVIR_BIN" >"$log.out" 2>"$log.err") &
     GAME_PID=$!
 }
 
 # Waits until the game's window exists (up to SECONDS, default 60).
 wait_for_window() {
-    local limit=${1:-60} i
+    local limit i
+    limit=$(scaled_wait "${1:-60}")
     for i in $(seq $((limit * 10))); do
         if xdotool search --name '^Tavir$' >/dev/null 2>&1; then return 0; fi
         kill -0 "$GAME_PID" 2>/dev/null || return 1
@@ -43,13 +50,27 @@ wait_for_window() {
     return 1
 }
 
-# wait_for_exit SECONDS: waits for the game to end; sets GAME_STATUS.
+# sanitizer_report [FILE]: the sanitizer reports in the game's stderr
+# (default GAME_ERR); nothing when there are none.
+sanitizer_report() {
+    local file=${1:-${GAME_ERR:-}}
+    [ -n "$file" ] && [ -f "$file" ] || return 0
+    grep -q 'ERROR: AddressSanitizer\|ERROR: LeakSanitizer\|runtime error:\|SUMMARY: [A-Za-z]*Sanitizer' "$file" &&
+        sed -n '/=================\|runtime error:/,$p' "$file" | head -80
+}
+
+# wait_for_exit SECONDS: waits for the game to end; sets GAME_STATUS. A
+# sanitizer report in the game's stderr fails the script.
 wait_for_exit() {
-    local limit=$1 i
+    local limit i report
+    limit=$(scaled_wait "$1")
     for i in $(seq $((limit * 10))); do
         if ! kill -0 "$GAME_PID" 2>/dev/null; then
             wait "$GAME_PID"
             GAME_STATUS=$?
+            report=$(sanitizer_report)
+            [ -z "$report" ] || fail "sanitizer report (exit status $GAME_STATUS):
+$report"
             return 0
         fi
         sleep 0.1
@@ -121,7 +142,7 @@ shows_picture() {
 await_picture() {
     local shot=$1 what=$2 i
     shift 2
-    for i in $(seq 40); do
+    for i in $(seq "$(scaled_wait 40)"); do
         screenshot "$shot"
         shows_picture "$shot" "$@" && return 0
         kill -0 "$GAME_PID" 2>/dev/null || fail "$what: the game has ended"

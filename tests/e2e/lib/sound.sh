@@ -20,7 +20,8 @@ last_music() { sed -n 's/^music //p' "$1" | tail -1; }
 
 # await_music SOUNDLOG FILE SECONDS: waits until FILE is the track started last.
 await_music() {
-    local sounds=$1 file=$2 limit=$3 i
+    local sounds=$1 file=$2 limit i
+    limit=$(scaled_wait "$3")
     for i in $(seq $((limit * 10))); do
         [ "$(last_music "$sounds")" = "$file" ] && return 0
         kill -0 "$GAME_PID" 2>/dev/null || return 1
