@@ -152,6 +152,17 @@ void Controller::keepInWorldList(HoldableItem* item) {
     }
 }
 
+void Controller::freeIfUsedUp(HoldableItem* item) {
+    std::vector<HoldableItem*>& carried = inventoryScreen.itemCollection.holdableItems;
+    if (item == nullptr || !item->isConsumable() || std::find(carried.begin(), carried.end(), item) != carried.end()) {
+        return;
+    }
+    // Gone from the game: a vial bought in a shop is owned by no list, and
+    // one picked up would keep a place in the world's list until exit.
+    allHoldableItems.erase(std::remove(allHoldableItems.begin(), allHoldableItems.end(), item), allHoldableItems.end());
+    delete item;
+}
+
 void Controller::takeFromInventory(int type) {
     for (HoldableItem* item : inventoryScreen.itemCollection.holdableItems) {
         if (item->itemType == type) {
@@ -379,9 +390,9 @@ void Controller::processKeyDown(SDL_Event& event) {
         if (left) inventoryScreen.cycleItem(false);
         if (right) inventoryScreen.cycleItem(true);
         if (keys[SDLK_RETURN]) {
-            // A used-up item leaves the carousel; the world's list keeps it.
-            keepInWorldList(inventoryScreen.itemCollection.getCurrentObject());
+            HoldableItem* item = inventoryScreen.itemCollection.getCurrentObject();
             inventoryScreen.equipOrUse(&texturesMeshes);
+            freeIfUsedUp(item);
         }
     } else if (questMessage) {
         if (keys[SDLK_ESCAPE] || keys[SDLK_RETURN]) questMessage = false;

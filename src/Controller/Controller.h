@@ -212,6 +212,9 @@ private:
     void keepInWorldList(HoldableItem* item);
     // The inventory's first item of the type leaves it for the world's list.
     void takeFromInventory(int type);
+    // A consumable that has just left the inventory is used up: freed, and
+    // off the world's list.
+    void freeIfUsedUp(HoldableItem* item);
     void openMainMenu();
     void printStatistics();
 

@@ -12,6 +12,7 @@
 
 #include "Controller/Controller.h"
 #include "CutScene/CutScene.h"
+#include "Inventory/Shop.h"
 #include "Island/Island.h"
 #include "Mesh/Mesh.h"
 #include "Object/HeightMap/HeightMap.h"
@@ -517,3 +518,45 @@ TEST_F(ControllerTest, QueriesAskTheHeroFirstThenTheCurrentIsland) {
 }
 
 }  // namespace
+
+// A drunk vial is gone from the game: whether bought (a new item no list
+// holds) or picked up from the ground (kept in the world's list), drinking
+// it frees it, so that a long game does not pile up used-up vials.
+TEST_F(ControllerTest, ADrunkVialIsFreedAndLeavesNoTraceInTheWorld) {
+    Controller& c = *controller;
+    c.inMainMenu = false;
+    c.gameStarted = true;
+    ItemCollection& carried = c.inventoryScreen.itemCollection;
+    Shop* shop = c.islands[0]->getShop();
+    ASSERT_NE(shop, nullptr);
+    ASSERT_EQ(shop->itemCollection.getCurrentObject()->itemType, ITEM_VIAL);
+    Vector3D spot = c.hero.getPosition();
+
+    const char* ways[] = {"bought", "picked up"};
+    for (const char* way : ways) {
+        SCOPED_TRACE(way);
+        const size_t carriedBefore = carried.holdableItems.size();
+        const size_t worldBefore = c.allHoldableItems.size();
+        if (way == ways[0]) {
+            c.hero.setGold(100);
+            shop->buy(&c.hero, &c.inventoryScreen, &c.texturesMeshes);
+        } else {
+            TexturesMeshes* t = &c.texturesMeshes;
+            c.islands[0]->createVialHoldableItem(t, c.allHoldableItems, spot);
+            c.islands[0]->pickUpItems(&c, &spot);
+        }
+        ASSERT_EQ(carried.holdableItems.size(), carriedBefore + 1);
+        HoldableItem* vial = carried.holdableItems.back();
+        ASSERT_EQ(vial->itemType, ITEM_VIAL);
+
+        tap(SDLK_i);
+        ASSERT_TRUE(c.inventoryOpen);
+        carried.setCurrentObject((int)carried.holdableItems.size() - 1);
+        tap(SDLK_RETURN);
+        tap(SDLK_i);
+        EXPECT_EQ(carried.holdableItems.size(), carriedBefore);
+        EXPECT_EQ(std::count(c.allHoldableItems.begin(), c.allHoldableItems.end(), vial), 0);
+        EXPECT_EQ(c.allHoldableItems.size(), worldBefore);
+    }
+    EXPECT_EQ(shop->itemCollection.getCurrentObject()->itemType, ITEM_VIAL) << "the shop's own vial stays";
+}

@@ -8,6 +8,7 @@
 
 #include "Controller/Controller.h"
 #include "GeneralMath/GeneralMath.h"
+#include "Island/Island.h"
 #include "Object/Character/ForestSpirit/EnemyForestSpirit/EnemyForestSpirit.h"
 #include "Object/HeightMap/HeightMap.h"
 #include "Object/Missile/Missile.h"
@@ -428,4 +429,24 @@ TEST_F(EnemyTest, AFireBallInTheHandOfADeadSpiritIsStillRetired) {
     for (int frame = 0; frame < 2000 && !c->missiles.empty(); ++frame) c->updateMissiles();
     EXPECT_TRUE(c->missiles.empty());
     s.reset();
+}
+
+// Leaving an island retires every missile, also a fire ball still in the
+// hand of one of its spirits. That spirit must not keep pointing at it: it
+// is killed, and lets go of what it holds, when the hero comes back.
+TEST_F(EnemyTest, LeavingAnIslandMidThrowLeavesNoSpiritHoldingARetiredBall) {
+    OpenEnemy* s = spirit(0, 0, true).release();
+    c->islands[ISLAND]->getAllEnemiesAndAllies()->push_back(s);
+    putHero(Vector3D(0, STAND + 20, 25));
+    nextRollIs(80);
+    s->update(c);
+    ASSERT_EQ(c->missiles.size(), 1u);
+    ASSERT_NE(s->getMissileInHand(), nullptr);
+
+    c->setCurrentIsland(1);
+    EXPECT_TRUE(c->missiles.empty());
+    EXPECT_EQ(s->getMissileInHand(), nullptr);
+    c->setCurrentIsland(ISLAND);  // kills the spirit
+    EXPECT_TRUE(c->islands[ISLAND]->getAllEnemiesAndAllies()->empty());
+    EXPECT_TRUE(c->missiles.empty());
 }
