@@ -324,15 +324,16 @@ struct Sample {
 };
 
 // The minute from which memory growth counts: the later half of the run,
-// and never the first two minutes. Random play keeps bringing places into
-// sight for the first time (terrain cells, octree cells, buffers) for some
-// minutes after the tour; a leak goes on to the end.
+// and never the first ten minutes. For some minutes after the tour random
+// play keeps meeting things for the first time (terrain cells made at their
+// first query, pictures bound at their first showing), and the resident
+// figure climbs in steps; a leak goes on to the end.
 double growthFrom(const std::vector<Sample>& samples) {
-    return samples.empty() ? 2.0 : std::max(2.0, samples.back().minutes / 2.0);
+    return samples.empty() ? 10.0 : std::max(10.0, samples.back().minutes / 2.0);
 }
 
 // The least-squares slope of the samples from growthFrom on, in kB a
-// minute. Needs a run of five minutes or more.
+// minute. Needs a run of twenty minutes or more.
 bool memoryGrowthFailure(const std::vector<Sample>& samples, double& slope) {
     double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
     const double from = growthFrom(samples);
@@ -347,7 +348,7 @@ bool memoryGrowthFailure(const std::vector<Sample>& samples, double& slope) {
     slope = 0;
     if (n < 3 || sxx * n - sx * sx <= 0) return false;
     slope = (n * sxy - sx * sy) / (n * sxx - sx * sx);
-    return samples.back().minutes >= 5.0 && slope > GROWTH_KB_PER_MINUTE;
+    return samples.back().minutes >= 20.0 && slope > GROWTH_KB_PER_MINUTE;
 }
 
 }  // namespace
