@@ -52,9 +52,14 @@ GAME_PID=$!
 wait_for_window 60 || fail "no window; stderr: $(cat "$work/game.err")"
 grep -q "^music Music/Soundtrack1Peril.wav$" "$log" || fail "the sound log records nothing: $(cat "$log")"
 
-# Start, then Escape past the intro picture and the opening flight.
+# Start, then Escape past the intro picture and the opening flight. A slow
+# build may not show the intro yet a second after the click, and an Escape
+# sent too early leaves the flight running.
+story=$TAVIR_DATA_DIR/Story
+menu=$TAVIR_DATA_DIR/Textures/MainMenu
+await_picture "$work/menu.png" "start button" 290 200 8 "$menu/startButtonUp.bmp" "$menu/resumeButtonUp.bmp"
 xdotool mousemove 400 230 click 1
-sleep 1
+await_picture "$work/intro.png" "intro picture" 0 0 0 "$story/IntroStory.bmp" "$story/GameOverStory.bmp"
 xdotool key Escape
 sleep 1
 xdotool key Escape
