@@ -50,6 +50,11 @@ turn() {
     >"$work/game.out" 2>"$work/game.err") &
 GAME_PID=$!
 wait_for_window 60 || fail "no window; stderr: $(cat "$work/game.err")"
+# The window can show before the menu music starts on a slow build.
+for i in $(seq "$(scaled_wait 100)"); do
+    grep -q "^music Music/Soundtrack1Peril.wav$" "$log" && break
+    sleep 0.1
+done
 grep -q "^music Music/Soundtrack1Peril.wav$" "$log" || fail "the sound log records nothing: $(cat "$log")"
 
 # Start, then Escape past the intro picture and the opening flight. A slow
