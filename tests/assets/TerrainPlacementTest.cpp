@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "Object/HeightMap/HeightMap.h"
 #include "TerrainLayout.h"
 
 namespace {
@@ -251,6 +252,49 @@ TEST(TerrainPlacement, CameraPathsStayClearOfTheGround) {
                                                   " height " + std::to_string(y));
                     break;
                 }
+            }
+        }
+    }
+    EXPECT_TRUE(problems.empty()) << problems.report();
+}
+
+// Each island's key sets the hero down at its start facing north, with the
+// camera orbiting ten units behind him and a little above. Ground rising
+// behind the start pulls the camera in until his back fills the screen, or
+// hides him below the waist; the camera's own test can slip along a seam
+// of the grid, so the ground is also sampled under the sight line.
+TEST(TerrainPlacement, TheCameraSeesTheWholeHeroFromItsFullOrbitAtEveryStart) {
+    Controller& c = gameWorld();
+    Problems problems;
+    for (bool& key : c.keys) key = false;
+    for (int island = 0; island < ISLAND_COUNT; ++island) {
+        c.setCurrentIsland(island);
+        c.cutScenePlaying = false;
+        for (int k = 0; k < 200 && c.hero.getHeightMap() == nullptr; ++k) c.hero.updateHero(true, c.keys, 0, 0, &c);
+        if (c.hero.getHeightMap() == nullptr) {
+            problems.add(island, "the hero never lands at the start");
+            continue;
+        }
+        c.camera.setCameraMode(CAMERA_THIRD_PERSON);
+        c.camera.heroMoved(&c.hero, &c);
+        Vector3D hero = c.hero.getPosition(), eye = c.camera.getEye();
+        float distance = eye.subtract(&hero).getLength();
+        if (distance < 9.99f) {
+            problems.add(island, "the camera stands " + std::to_string(distance) + " from the hero at " +
+                                     at(hero.x, hero.z));
+            continue;
+        }
+        // From the eye to a point of the hero a little above his feet.
+        HeightMap* map = c.getCurrentHeightMap();
+        double kneeY = hero.y - 1.0;
+        for (int s = 0; s <= 100; ++s) {
+            double t = s / 100.0;
+            double x = eye.x + t * (hero.x - eye.x), y = eye.y + t * (kneeY - eye.y), z = eye.z + t * (hero.z - eye.z);
+            float ground = map->getHeight((float)x, (float)z);
+            if (ground != UNDEFINED_HEIGHT && ground > y) {
+                problems.add(island, "ground " + std::to_string(ground) + " at " + at(x, z) +
+                                         " hides the hero at the start from the camera");
+                break;
             }
         }
     }

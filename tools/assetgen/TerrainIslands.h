@@ -89,6 +89,13 @@ public:
     void treeHouse(Spot at, int level) { pad(at, 9.5, level, 12); }
     void shop(Spot at, int level);
     void spirit(Spot at, int level) { pad(at, 5, level, 6); }
+    // Where an island's key sets the hero down, facing north (-z). The
+    // third-person camera orbits ten units behind him and a little above,
+    // so the level ground runs on south past where it stands.
+    void start(Spot at, int level) {
+        spirit(at, level);
+        route(band(at, {at.x, at.z + 12}, 10), level, 1);
+    }
     void volcano(Spot at, int level) { pad(at, 9.5, level, 11); }
     void keepClear(const Region& region);
     // A water or lava plane. The ground inside its outline is left alone

@@ -544,7 +544,7 @@ void designIsland10(TerrainDesign& d) {
     b.coinLine({0, 45}, {40, 62}, 8);
     b.gate({28.0389, 44.8647}, 14);
     b.gate({82.2722, 4.59742}, 51);
-    b.spirit({-8.61068, 25.7749}, 15);
+    b.start({-8.61068, 25.7749}, 15);
     b.volcano({-60.0602, -29.5829}, 20);
     b.volcano({-32.8332, 51.5727}, 14);
     // And this one on a crag by the western volcano.
@@ -617,7 +617,7 @@ void designIsland12(TerrainDesign& d) {
     b.pad({8, -5}, 4, 32, 6);             // where the castle's height is taken
     b.pad({14.4376, 47.9318}, 1.6, 35, 3);  // the dais the boss appears on
     b.keepClear(grow(ellipse({19, 60}, 50, 56), 6));
-    b.spirit({-96, -16.2075}, b.levelAt({-96, -16.2075}));
+    b.start({-96, -16.2075}, b.levelAt({-96, -16.2075}));
     b.mounds(box(-138, -138, 138, 138), 4, 18, 3, 6);
     b.skyPath({{{29.3269, -115.74}, 58.7386}, {{53.7083, -119.109}, 44.2993}}, 6);
     b.plants(40, 60, 200);
