@@ -108,8 +108,9 @@ void Island::drawForLocalPortal(Controller* controller, Frustum* frustum, const 
     drawObjectsInFrustum(controller, frustum, nullptr, cull);
 }
 
-void Island::drawForIslandPortal(Controller* controller, Frustum* frustum, IslandPortal* portal) {
-    drawObjectsInFrustum(controller, frustum, portal, nullptr);
+void Island::drawForIslandPortal(Controller* controller, Frustum* frustum, IslandPortal* portal,
+                                 const ScreenBoxCull* cull) {
+    drawObjectsInFrustum(controller, frustum, portal, cull);
 }
 
 // Besides the frustum test, a thing wholly outside the cull's box is skipped.
