@@ -1099,9 +1099,12 @@ void Controller::renderWorldForIslandPortal(Vector3D eye, Vector3D centre, Vecto
     glPushMatrix();
     glLoadIdentity();
     gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
+    // As through a local portal: only the opening's scissor box can change.
+    ScreenBoxCull cull;
+    cull.readFromGL();
     skyBox.draw();
     Island* island = islands[islandIndex == -1 ? currentIsland : islandIndex];
-    island->drawForIslandPortal(this, frustum, portal);
+    island->drawForIslandPortal(this, frustum, portal, &cull);
     glPopMatrix();
 }
 

@@ -85,7 +85,9 @@ public:
     void drawIslandPortalOpenings(Controller* controller);
     // The cull (may be null) skips what cannot reach the opening's box.
     void drawForLocalPortal(Controller* controller, Frustum* frustum, const ScreenBoxCull* cull = nullptr);
-    void drawForIslandPortal(Controller* controller, Frustum* frustum, IslandPortal* portal);
+    // With a cull, things wholly outside its box are skipped.
+    void drawForIslandPortal(Controller* controller, Frustum* frustum, IslandPortal* portal,
+                             const ScreenBoxCull* cull = nullptr);
 
     // Factories.
     void createHouse(Vector3D pos, float angleDegrees);
