@@ -823,6 +823,13 @@ void Controller::createCutScenes() {
 
 void Controller::setCurrentIsland(int islandIndex) {
     currentIsland = islandIndex;
+    // The trees of every island the hero is not on hold no vertices until
+    // seen again: together they would hold about half a gigabyte.
+    for (int k = 0; k < ISLAND_COUNT; ++k) {
+        if (k != currentIsland && islands[k] != nullptr) {
+            islands[k]->releaseDrawingBuffers();
+        }
+    }
     hero.resetPosition();
     Island* island = islands[currentIsland];
     Vector3D start = island->getHeroInitialPosition();
