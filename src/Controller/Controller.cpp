@@ -1,5 +1,8 @@
 #include "Controller/Controller.h"
 
+#ifdef __linux__
+#include <malloc.h>
+#endif
 #include <SDL_mixer.h>
 
 #include <algorithm>
@@ -830,6 +833,11 @@ void Controller::setCurrentIsland(int islandIndex) {
             islands[k]->releaseDrawingBuffers();
         }
     }
+#ifdef __linux__
+    // The allocator keeps freed pages for itself; what the trees and the
+    // island left behind goes back to the system.
+    malloc_trim(0);
+#endif
     hero.resetPosition();
     Island* island = islands[currentIsland];
     Vector3D start = island->getHeroInitialPosition();
