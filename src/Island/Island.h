@@ -80,6 +80,9 @@ public:
     // Only the first water plane counts.
     bool isUnderwater(Vector3D* pos, float r);
 
+    // Gives back what only drawing needs while the hero is on another
+    // island: the trees' baked vertices, made again when next seen.
+    void releaseDrawingBuffers();
     void drawHeightMap(Controller* controller);
     void draw(Controller* controller);
     void drawIslandPortalOpenings(Controller* controller);

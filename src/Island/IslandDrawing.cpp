@@ -22,6 +22,8 @@ static bool isVisible(const VisibleObjectSet& visible, Object* object) {
 
 void Island::drawHeightMap(Controller*) { heightMap->draw(); }
 
+void Island::releaseDrawingBuffers() { nature->releaseTreeBuffers(); }
+
 // Of the placed things the octree lets through, or that it does not hold,
 // those wholly outside the view are not sent to the renderer.
 static bool placedMayShow(const ViewCull& cull, Object* object) {

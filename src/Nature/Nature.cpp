@@ -266,6 +266,12 @@ void Nature::drawInFrustum(Frustum* frustum, const ScreenBoxCull* cull) {
     }
 }
 
+void Nature::releaseTreeBuffers() {
+    for (ProceduralTree* tree : trees) {
+        tree->releaseBuffers();
+    }
+}
+
 void Nature::drawAll() {
     for (StaticObject* currentObject : smallObjects) {
         assert(currentObject);

@@ -35,6 +35,20 @@ VertexBuffer::~VertexBuffer() {
     freeArrays();
 }
 
+void VertexBuffer::release() {
+    if (vboLoaded && GLContext::isAlive()) {
+        glDeleteBuffersARB(1, &vbo);
+        glDeleteBuffersARB(1, &ibo);
+    }
+    vbo = 0;
+    ibo = 0;
+    vboLoaded = false;
+    freeArrays();
+    arraysLoaded = false;
+    numberOfVertices = 0;
+    numberOfUniqueVertices = 0;
+}
+
 void VertexBuffer::setPolygons(std::vector<Polygon3D*>* polygons) { loadArrays(polygons); }
 
 void VertexBuffer::setUseTexCoords(bool use) { useTexCoords = use; }

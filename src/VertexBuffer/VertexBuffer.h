@@ -53,6 +53,9 @@ public:
     // drawVertexBuffer.
     void drawVertexRuns(const std::vector<int>& firsts, const std::vector<int>& counts);
     void setUseTexCoords(bool use);
+    // Gives back the buffer objects and any arrays, as before loadArrays or
+    // allocateArrays; the extent, once measured, is kept.
+    void release();
     // The farthest any corner lies from the origin of the buffer's
     // coordinates; known before and after the upload.
     float getExtent();

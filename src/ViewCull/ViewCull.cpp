@@ -1,5 +1,6 @@
 #include "ViewCull/ViewCull.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "OpenGL/OpenGL.h"
@@ -19,10 +20,23 @@ void ViewCull::readFromGL() {
     GLdouble modelView[16], projection[16];
     glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    setMatrices(modelView, projection);
+    double low[2] = {-1, -1}, high[2] = {1, 1};
+    if (glIsEnabled(GL_SCISSOR_TEST)) {
+        GLint viewport[4], box[4];
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        glGetIntegerv(GL_SCISSOR_BOX, box);
+        if (viewport[2] > 0 && viewport[3] > 0) {
+            for (int k = 0; k < 2; k++) {
+                low[k] = std::max(-1.0, 2.0 * (box[k] - 1 - viewport[k]) / viewport[2 + k] - 1.0);
+                high[k] = std::min(1.0, 2.0 * (box[k] + box[2 + k] + 1 - viewport[k]) / viewport[2 + k] - 1.0);
+            }
+        }
+    }
+    setMatrices(modelView, projection, low, high);
 }
 
-void ViewCull::setMatrices(const double modelView[16], const double projection[16]) {
+void ViewCull::setMatrices(const double modelView[16], const double projection[16], const double low[2],
+                           const double high[2]) {
     // Row r of projection x model-view, as applied to (x, y, z, 1).
     double rows[4][4];
     for (int r = 0; r < 4; ++r) {
@@ -34,13 +48,14 @@ void ViewCull::setMatrices(const double modelView[16], const double projection[1
             rows[r][c] = sum;
         }
     }
-    // -w <= x, y, z <= w in clip space.
+    // low w <= x <= high w, the same for y, and -w <= z <= w in clip space.
     for (int axis = 0; axis < 3; ++axis) {
+        double from = axis < 2 && low ? low[axis] : -1.0;
+        double to = axis < 2 && high ? high[axis] : 1.0;
         for (int side = 0; side < 2; ++side) {
             double* plane = planes[2 * axis + side];
-            double sign = side == 0 ? 1.0 : -1.0;
             for (int c = 0; c < 4; ++c) {
-                plane[c] = rows[3][c] + sign * rows[axis][c];
+                plane[c] = side == 0 ? rows[axis][c] - from * rows[3][c] : to * rows[3][c] - rows[axis][c];
             }
             plane[4] = std::sqrt(plane[0] * plane[0] + plane[1] * plane[1] + plane[2] * plane[2]);
         }

@@ -11,10 +11,15 @@ class ViewCull {
 public:
     ViewCull();
 
-    // Reads the current model-view and projection matrices.
+    // Reads the current model-view and projection matrices; while the
+    // scissor test is on, the sides close in to the scissor box (a pixel
+    // wider all round), outside which nothing can change.
     void readFromGL();
-    // The same from given column-major matrices.
-    void setMatrices(const double modelView[16], const double projection[16]);
+    // The same from given column-major matrices, the sides at low and high
+    // x and y in normalised device coordinates (-1 and 1 for the whole
+    // view).
+    void setMatrices(const double modelView[16], const double projection[16], const double low[2] = nullptr,
+                     const double high[2] = nullptr);
     // False only when the sphere lies wholly outside one plane.
     bool sphereMayShow(const Vector3D& centre, double radius) const;
     // False only when the box from low to high lies wholly outside one

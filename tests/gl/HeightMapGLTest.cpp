@@ -237,28 +237,43 @@ TEST_F(HeightMapInWindow, DrawingOnlyTheBlocksInViewKeepsThePicture) {
         glLoadIdentity();
         gluLookAt(view.eye[0], view.eye[1], view.eye[2], view.centre[0], view.centre[1], view.centre[2], 0, 1, 0);
         placeLight();
-        std::vector<unsigned char> pictures[2];
-        for (int whole = 0; whole < 2; ++whole) {
-            glClearColor(0, 0, 0, 1);
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            whole ? map.drawWhole() : map.drawInView();
-            glFinish();
-            pictures[whole] = window.readPixels(0, 0, GLWindow::width, GLWindow::height);
-        }
-        EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
-        size_t lit = 0, differing = 0;
-        for (size_t p = 0; p < pictures[1].size(); ++p) {
-            lit += pictures[1][p] != 0;
-            differing += pictures[0][p] != pictures[1][p];
-        }
-        EXPECT_GT(lit, pictures[1].size() / 20) << "the terrain is in the picture";
-        EXPECT_EQ(differing, 0u);
-        size_t inView = map.blocksInView();
-        EXPECT_GT(inView, 0u);
-        if (view.culls) {
-            EXPECT_LT(inView, map.blocks());
-        } else {
-            EXPECT_EQ(inView, map.blocks());
+        size_t inWholeView = 0;
+        // Also through a scissor box, as inside a portal's opening.
+        for (bool scissored : {false, true}) {
+            SCOPED_TRACE(scissored ? "scissored" : "whole window");
+            if (scissored) {
+                glScissor(330, 240, 120, 90);
+                glEnable(GL_SCISSOR_TEST);
+            }
+            std::vector<unsigned char> pictures[2];
+            for (int whole = 0; whole < 2; ++whole) {
+                glClearColor(0, 0, 0, 1);
+                glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+                whole ? map.drawWhole() : map.drawInView();
+                glFinish();
+                pictures[whole] = window.readPixels(0, 0, GLWindow::width, GLWindow::height);
+            }
+            EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+            size_t lit = 0, differing = 0;
+            for (size_t p = 0; p < pictures[1].size(); ++p) {
+                lit += pictures[1][p] != 0;
+                differing += pictures[0][p] != pictures[1][p];
+            }
+            EXPECT_EQ(differing, 0u);
+            size_t inView = map.blocksInView();
+            glDisable(GL_SCISSOR_TEST);
+            if (scissored) {
+                EXPECT_LT(inView, inWholeView) << "the box sees less";
+                continue;
+            }
+            inWholeView = inView;
+            EXPECT_GT(lit, pictures[1].size() / 20) << "the terrain is in the picture";
+            EXPECT_GT(inView, 0u);
+            if (view.culls) {
+                EXPECT_LT(inView, map.blocks());
+            } else {
+                EXPECT_EQ(inView, map.blocks());
+            }
         }
     }
 }

@@ -65,4 +65,17 @@ TEST(ViewCullTest, BoxesOutsideAndInvertedBoxesDoNotShow) {
     EXPECT_TRUE(ViewCull().sphereMayShow(Vector3D(1e6, 0, 0), 1));
 }
 
+// A scissor box narrows the sides: only its part of the view can change.
+TEST(ViewCullTest, ANarrowedBoxLeavesOutWhatFallsBesideIt) {
+    const double low[2] = {0.0, -0.5}, high[2] = {0.5, 1.0};
+    ViewCull cull;
+    cull.setMatrices(IDENTITY, IDENTITY, low, high);
+    EXPECT_TRUE(cull.sphereMayShow(Vector3D(0.25, 0, 0), 0.1));
+    EXPECT_FALSE(cull.sphereMayShow(Vector3D(-0.5, 0, 0), 0.1)) << "left of the box";
+    EXPECT_FALSE(cull.sphereMayShow(Vector3D(0.8, 0, 0), 0.1)) << "right of it";
+    EXPECT_FALSE(cull.sphereMayShow(Vector3D(0.25, -0.8, 0), 0.1)) << "below it";
+    EXPECT_TRUE(cull.sphereMayShow(Vector3D(0.25, -0.8, 0), 0.5)) << "reaching into it";
+    EXPECT_FALSE(cull.sphereMayShow(Vector3D(0.25, 0, 3), 0.5)) << "depth keeps its limits";
+}
+
 }  // namespace
