@@ -19,6 +19,7 @@
 // grows in the later half of the run (see memoryGrowthFailure).
 
 #include <SDL.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -454,6 +455,9 @@ int main(int argc, char** argv) {
     bool growing = memoryGrowthFailure(samples, slope);
     const double from = growthFrom(samples);
     std::printf("resident memory after minute %.0f: %+.0f kB a minute\n", from, slope);
+    struct rusage usage;
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak resident memory: %ld kB\n", usage.ru_maxrss);
     if (!bounded) std::printf("FAIL: a list outgrew its bound\n");
     if (growing) {
         std::printf("FAIL: resident memory grows by %.0f kB a minute after minute %.0f (allowed %.0f)\n", slope,

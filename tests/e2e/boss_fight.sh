@@ -106,8 +106,5 @@ screenshot "$work/after.png"
     fail "no princess's quest point on the mini map ($marks marks before, $(quest_marks "$work/after.png") after)"
 
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended; stderr: $(cat "$work/game.err")"
-xdotool key F12
-wait_for_exit 30 || fail "F12 did not end the game"
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
-! grep -q 'ERROR: AddressSanitizer\|runtime error' "$work/game.err" || fail "sanitizer report: $(cat "$work/game.err")"
+quit_with_f12 "$work/game.err"
 echo "boss_fight: 12 hits survived, down at the 13th, $shot shots"

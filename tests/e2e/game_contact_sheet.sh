@@ -115,9 +115,7 @@ keep "$work/shop.png" "shop (Return)"
 xdotool key Escape
 sleep 1
 
-xdotool key F12
-wait_for_exit 60 || fail "the game did not quit on F12"
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
+quit_with_f12 "$work/game.err" 60
 
 # Each tile shows something and differs from the one before it.
 for i in "${!shots[@]}"; do

@@ -111,7 +111,5 @@ enter 9 Music/Sounds/lotr.wav
 keys_act_within "$(scaled_wait 3)" || fail "island 9's finished scene played again"
 
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended; stderr: $(cat "$work/game.err")"
-xdotool key F12
-wait_for_exit 30 || fail "F12 did not end the game"
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
+quit_with_f12 "$work/game.err"
 echo "island_entries: ok"

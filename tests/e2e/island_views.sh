@@ -44,9 +44,7 @@ for island in $(seq 0 12); do
     [ "$colours" -gt 50 ] || fail "island $island shows only $colours colours"
 done
 
-xdotool key F12
-wait_for_exit 60 || fail "the game did not quit on F12"
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
+quit_with_f12 "$work/game.err" 60
 
 sheet="${TAVIR_BINARY_DIR:-.}/contact-islands.png"
 labels=()
