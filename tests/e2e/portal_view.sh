@@ -7,11 +7,11 @@
 # view through the pair is upside down).
 #
 # On the home island the alpha portal is shot straight ahead of the start
-# and the beta one 1.5 rad to the left, under open sky, while branches hang
-# over the alpha one. From one spot above the alpha portal the script takes
-# its lone dark disc (where the opening lies on screen) and, once the beta
-# portal is open, the view into it; from under each portal it takes the view
-# looking the way the opening looks. Inside the opening the view must match
+# and the beta one 1.2 rad to the left; other branches hang over each. From
+# one spot above the alpha portal the script takes its lone dark disc (where
+# the opening lies on screen) and, once the beta portal is open, the view
+# into it; from under each portal it takes the view looking the way the
+# opening looks. Inside the opening the view must match
 # the one from under the beta portal and clearly not the one from under the
 # alpha portal. Walking ahead into the alpha portal then plays the enter
 # sound and brings the hero out of the beta one facing the beta shot's
@@ -87,11 +87,10 @@ pv_over() {
 # pv_under: from there to the same point mirrored in the ground, looking up
 # as far (0.8 rad) the same way.
 pv_under() {
-    pv_taps Up 16
-    pv_taps s 17
-    pv_taps Down 8
-    pv_taps w 12
-    pv_taps Up 8
+    pv_taps s 1
+    pv_taps Down 7
+    pv_taps w 13
+    pv_taps Up 23
 }
 # pv_opened COUNT: the open sound has played COUNT times and no portal closed.
 pv_opened() {
@@ -133,8 +132,8 @@ pv_under
 pv_sync "$work/under-alpha.png"
 pv_key Tab
 
-# The beta portal, 1.5 rad to the left, and the view from under it.
-pv_taps Left 150
+# The beta portal, 1.2 rad to the left, and the view from under it.
+pv_taps Left 120
 pv_sync "$work/far.png"
 xdotool click 3
 pv_opened 2
@@ -144,7 +143,7 @@ pv_sync "$work/under-beta.png"
 pv_key Tab
 
 # Back to the first heading, and the same spot above the alpha portal.
-pv_taps Right 150
+pv_taps Right 120
 pv_over
 pv_sync "$work/pair.png"
 pv_key Tab
