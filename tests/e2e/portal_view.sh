@@ -45,7 +45,7 @@ pv_sync() {
     for i in $(seq "$(scaled_wait 60)"); do
         screenshot "$1"
         d=$(picture_distance "$1" 200 150 "$map")
-        awk -v d="$d" 'BEGIN { exit !(d != "" && d < 0.12) }' && { shown=0; break; }
+        awk -v d="$d" 'BEGIN { exit !(d != "" && d < 0.06) }' && { shown=0; break; }
         kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended; stderr: $(cat "$work/game.err")"
         sleep 0.3
     done
@@ -55,7 +55,7 @@ pv_sync() {
         sleep 0.3
         screenshot "$1"
         d=$(picture_distance "$1" 200 150 "$map")
-        awk -v d="$d" 'BEGIN { exit !(d > 0.2) }' && return 0
+        awk -v d="$d" 'BEGIN { exit !(d != "" && d > 0.09) }' && return 0
     done
     fail "the main map stayed up ($d)"
 }
