@@ -23,6 +23,7 @@
 # position is exact. Before a screenshot the script toggles the main map on
 # and off: the game takes one event a frame, so once the map has gone again
 # every key sent before it has been handled.
+: "${E2E_LIMIT:=420}"
 source "$(dirname "$0")/lib/common.sh"
 source "$(dirname "$0")/lib/sound.sh"
 source "$(dirname "$0")/lib/fieldwork.sh"
