@@ -7,7 +7,7 @@
 # view through the pair is upside down).
 #
 # On the home island the alpha portal is shot straight ahead of the start
-# and the beta one 1.2 rad to the left; other branches hang over each. From
+# and the beta one 1.22 rad to the left; other branches hang over each. From
 # one spot above the alpha portal the script takes its lone dark disc (where
 # the opening lies on screen) and, once the beta portal is open, the view
 # into it; from under each portal it takes the view looking the way the
@@ -73,6 +73,15 @@ pv_taps() {
         count=$((count - batch))
     done
 }
+# pv_hold KEY FRAMES: KEY held for FRAMES frames (odd, at most 91), half
+# the frames of as many presses: while it is down, presses of x, a key of no
+# use, count the frames. The game must not run dry of events meanwhile, or
+# it would go on turning: all of them go at once, after the queue is empty.
+pv_hold() {
+    [ "$pv_pending" -eq 0 ] || pv_sync "$work/sync.png"
+    xdotool keydown "$1" key --delay 10 $(printf "x %.0s" $(seq $((($2 - 1) / 2)))) keyup "$1"
+    pv_pending=$(($2 + 1))
+}
 # pv_key KEY: one press among the counted ones.
 pv_key() { pv_taps "$1" 1; }
 # pv_over: the free view from behind the hero to a point south of and above
@@ -133,8 +142,9 @@ pv_under
 pv_sync "$work/under-alpha.png"
 pv_key Tab
 
-# The beta portal, 1.2 rad to the left, and the view from under it.
-pv_taps Left 120
+# The beta portal, 1.22 rad to the left, and the view from under it.
+pv_hold Left 61
+pv_hold Left 61
 pv_sync "$work/far.png"
 xdotool click 3
 pv_opened 2
@@ -144,7 +154,8 @@ pv_sync "$work/under-beta.png"
 pv_key Tab
 
 # Back to the first heading, and the same spot above the alpha portal.
-pv_taps Right 120
+pv_hold Right 61
+pv_hold Right 61
 pv_over
 pv_sync "$work/pair.png"
 pv_key Tab
