@@ -1,5 +1,8 @@
 #include "Controller/Controller.h"
 
+#ifdef __linux__
+#include <malloc.h>
+#endif
 #include <SDL_mixer.h>
 
 #include <algorithm>
@@ -823,6 +826,18 @@ void Controller::createCutScenes() {
 
 void Controller::setCurrentIsland(int islandIndex) {
     currentIsland = islandIndex;
+    // The trees of every island the hero is not on hold no vertices until
+    // seen again: together they would hold about half a gigabyte.
+    for (int k = 0; k < ISLAND_COUNT; ++k) {
+        if (k != currentIsland && islands[k] != nullptr) {
+            islands[k]->releaseDrawingBuffers();
+        }
+    }
+#ifdef __linux__
+    // The allocator keeps freed pages for itself; what the trees and the
+    // island left behind goes back to the system.
+    malloc_trim(0);
+#endif
     hero.resetPosition();
     Island* island = islands[currentIsland];
     Vector3D start = island->getHeroInitialPosition();
@@ -1099,9 +1114,12 @@ void Controller::renderWorldForIslandPortal(Vector3D eye, Vector3D centre, Vecto
     glPushMatrix();
     glLoadIdentity();
     gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
+    // As through a local portal: only the opening's scissor box can change.
+    ScreenBoxCull cull;
+    cull.readFromGL();
     skyBox.draw();
     Island* island = islands[islandIndex == -1 ? currentIsland : islandIndex];
-    island->drawForIslandPortal(this, frustum, portal);
+    island->drawForIslandPortal(this, frustum, portal, &cull);
     glPopMatrix();
 }
 

@@ -16,6 +16,7 @@
 #include "Object/StaticObject/StaticObject.h"
 #include "OpenGL/OpenGL.h"
 #include "QuestPoint/QuestPoint.h"
+#include "ScreenPictureCover/ScreenPictureCover.h"
 #include "ScreenProjection/ScreenProjection.h"
 
 namespace {
@@ -63,10 +64,6 @@ void texturedQuad(Texture& texture, float left, float top, float right, float bo
     glDisable(GL_TEXTURE_2D);
 }
 
-void fullScreenPicture(Texture& texture) {
-    glColor4f(1, 1, 1, 1);
-    texturedQuad(texture, 0, 0, 800, 600);
-}
 
 // A bar f of its full 171 pixels long, its texture cut rather than
 // stretched.
@@ -355,25 +352,40 @@ void HeadsUpDisplay::drawTint() {
     hit = false;
 }
 
-void HeadsUpDisplay::drawFrame() { fullScreenPicture(hudFrame); }
+void HeadsUpDisplay::drawFullScreenPicture(Texture& texture) {
+    glColor4f(1, 1, 1, 1);
+    auto found = pictureCovers.find(&texture);
+    if (found == pictureCovers.end()) {
+        found = pictureCovers.emplace(&texture, ScreenPictureCover()).first;
+        // Loads it first: a picture that cannot be read is reported once,
+        // by the texture, and drawn whole as before.
+        texture.bindGLTexture();
+        if (!texture.textureFailed) {
+            found->second.readPicture(texture);
+        }
+    }
+    found->second.drawFullScreen(texture);
+}
 
-void HeadsUpDisplay::drawMiniMapBackground() { fullScreenPicture(minimapBack); }
+void HeadsUpDisplay::drawFrame() { drawFullScreenPicture(hudFrame); }
 
-void HeadsUpDisplay::drawMiniMapForeground() { fullScreenPicture(minimapFront); }
+void HeadsUpDisplay::drawMiniMapBackground() { drawFullScreenPicture(minimapBack); }
 
-void HeadsUpDisplay::drawPaused() { fullScreenPicture(pausedImage); }
+void HeadsUpDisplay::drawMiniMapForeground() { drawFullScreenPicture(minimapFront); }
 
-void HeadsUpDisplay::drawShopSignal() { fullScreenPicture(shopDisplay); }
+void HeadsUpDisplay::drawPaused() { drawFullScreenPicture(pausedImage); }
 
-void HeadsUpDisplay::drawItemProximityFrame() { fullScreenPicture(itemProximityFrame); }
+void HeadsUpDisplay::drawShopSignal() { drawFullScreenPicture(shopDisplay); }
 
-void HeadsUpDisplay::drawItemProximityFrameFront() { fullScreenPicture(itemProximityFrameFront); }
+void HeadsUpDisplay::drawItemProximityFrame() { drawFullScreenPicture(itemProximityFrame); }
+
+void HeadsUpDisplay::drawItemProximityFrameFront() { drawFullScreenPicture(itemProximityFrameFront); }
 
 // A code outside the table shows no banner.
 void HeadsUpDisplay::drawNewLandDisplay() {
     Texture* banner = getBannerTexture(landCode);
     if (banner != nullptr) {
-        fullScreenPicture(*banner);
+        drawFullScreenPicture(*banner);
     }
 }
 
@@ -390,7 +402,7 @@ void HeadsUpDisplay::drawFameBar() {
 
 // An index no island has shows the map without a marker.
 void HeadsUpDisplay::drawMainMap(int islandIndex) {
-    fullScreenPicture(mainMap);
+    drawFullScreenPicture(mainMap);
     int x = 0, y = 0;
     if (getMainMapMarker(islandIndex, x, y)) {
         glColor4f(1, 1, 1, 1);

@@ -1,6 +1,9 @@
 #ifndef HEADSUPDISPLAY_H
 #define HEADSUPDISPLAY_H
 
+#include <map>
+
+#include "ScreenPictureCover/ScreenPictureCover.h"
 #include "Texture/Texture.h"
 #include "Vector3D/Vector3D.h"
 
@@ -110,6 +113,11 @@ public:
     void drawItemProximitySignal(HoldableItem* item, Camera* camera);
 
 private:
+    // Where each full-screen picture can change the frame, worked out at its
+    // first draw.
+    std::map<const Texture*, ScreenPictureCover> pictureCovers;
+    void drawFullScreenPicture(Texture& texture);
+
     HeadsUpDisplay(const HeadsUpDisplay&) = delete;
     HeadsUpDisplay& operator=(const HeadsUpDisplay&) = delete;
 };

@@ -80,12 +80,17 @@ public:
     // Only the first water plane counts.
     bool isUnderwater(Vector3D* pos, float r);
 
+    // Gives back what only drawing needs while the hero is on another
+    // island: the trees' baked vertices, made again when next seen.
+    void releaseDrawingBuffers();
     void drawHeightMap(Controller* controller);
     void draw(Controller* controller);
     void drawIslandPortalOpenings(Controller* controller);
     // The cull (may be null) skips what cannot reach the opening's box.
     void drawForLocalPortal(Controller* controller, Frustum* frustum, const ScreenBoxCull* cull = nullptr);
-    void drawForIslandPortal(Controller* controller, Frustum* frustum, IslandPortal* portal);
+    // With a cull, things wholly outside its box are skipped.
+    void drawForIslandPortal(Controller* controller, Frustum* frustum, IslandPortal* portal,
+                             const ScreenBoxCull* cull = nullptr);
 
     // Factories.
     void createHouse(Vector3D pos, float angleDegrees);

@@ -14,6 +14,7 @@
 #include "Object/StaticObject/StaticObject.h"
 #include "ScreenBoxCull/ScreenBoxCull.h"
 #include "TexturePlane/TexturePlane.h"
+#include "ViewCull/ViewCull.h"
 
 static bool isVisible(const VisibleObjectSet& visible, Object* object) {
     return visible.count((std::uintptr_t)object) != 0;
@@ -21,7 +22,18 @@ static bool isVisible(const VisibleObjectSet& visible, Object* object) {
 
 void Island::drawHeightMap(Controller*) { heightMap->draw(); }
 
+void Island::releaseDrawingBuffers() { nature->releaseTreeBuffers(); }
+
+// Of the placed things the octree lets through, or that it does not hold,
+// those wholly outside the view are not sent to the renderer.
+static bool placedMayShow(const ViewCull& cull, Object* object) {
+    StaticObject* placed = dynamic_cast<StaticObject*>(object);
+    return !placed || cull.sphereMayShow(placed->getPosition(), placed->getDrawnRadius());
+}
+
 void Island::draw(Controller* controller) {
+    ViewCull cull;
+    cull.readFromGL();
     Camera* camera = controller->getCamera();
     Vector3D eye = camera->getEye();
     Vector3D centre = camera->getCenter();
@@ -55,11 +67,13 @@ void Island::draw(Controller* controller) {
     }
     for (size_t i = 0; i < otherStaticObjectsNoBuildings.size(); i++) {
         assert(otherStaticObjectsNoBuildings.at(i));
-        otherStaticObjectsNoBuildings.at(i)->draw();
+        if (placedMayShow(cull, otherStaticObjectsNoBuildings.at(i))) {
+            otherStaticObjectsNoBuildings.at(i)->draw();
+        }
     }
     for (size_t i = 0; i < buildings.size(); i++) {
         assert(buildings.at(i));
-        if (isVisible(visible, buildings.at(i))) {
+        if (isVisible(visible, buildings.at(i)) && placedMayShow(cull, buildings.at(i))) {
             buildings.at(i)->draw();
         }
     }
@@ -96,8 +110,9 @@ void Island::drawForLocalPortal(Controller* controller, Frustum* frustum, const 
     drawObjectsInFrustum(controller, frustum, nullptr, cull);
 }
 
-void Island::drawForIslandPortal(Controller* controller, Frustum* frustum, IslandPortal* portal) {
-    drawObjectsInFrustum(controller, frustum, portal, nullptr);
+void Island::drawForIslandPortal(Controller* controller, Frustum* frustum, IslandPortal* portal,
+                                 const ScreenBoxCull* cull) {
+    drawObjectsInFrustum(controller, frustum, portal, cull);
 }
 
 // Besides the frustum test, a thing wholly outside the cull's box is skipped.

@@ -10,6 +10,7 @@
 
 #include "Frustum/Frustum.h"
 #include "ScreenBoxCull/ScreenBoxCull.h"
+#include "ViewCull/ViewCull.h"
 #include "GeneralMath/GeneralMath.h"
 #include "Object/HeightMap/HeightMap.h"
 #include "Object/ProceduralTree/ProceduralTree.h"
@@ -230,15 +231,21 @@ bool Nature::doesPortalIntersectObjects(Vector3D* centre, float radius) {
     return false;
 }
 
+// The octree's cells are coarse: of the things in a visible cell, those
+// wholly outside the view are not sent to the renderer.
 void Nature::draw(VisibleObjectSet* visible) {
+    ViewCull cull;
+    cull.readFromGL();
     for (StaticObject* currentObject : smallObjects) {
         assert(currentObject);
-        if (visible->count(reinterpret_cast<std::uintptr_t>(currentObject))) {
+        if (visible->count(reinterpret_cast<std::uintptr_t>(currentObject)) &&
+            cull.sphereMayShow(currentObject->getPosition(), currentObject->getDrawnRadius())) {
             currentObject->draw();
         }
     }
     for (ProceduralTree* tree : trees) {
-        if (visible->count(reinterpret_cast<std::uintptr_t>(tree))) {
+        if (visible->count(reinterpret_cast<std::uintptr_t>(tree)) &&
+            cull.sphereMayShow(tree->getPosition(), tree->getDrawnRadius())) {
             tree->draw();
         }
     }
@@ -256,6 +263,12 @@ void Nature::drawInFrustum(Frustum* frustum, const ScreenBoxCull* cull) {
         if (frustum->objectInFrustum(tree) && (!cull || cull->sphereMayShow(tree->getPosition(), tree->getDrawnRadius()))) {
             tree->draw();
         }
+    }
+}
+
+void Nature::releaseTreeBuffers() {
+    for (ProceduralTree* tree : trees) {
+        tree->releaseBuffers();
     }
 }
 

@@ -35,6 +35,20 @@ VertexBuffer::~VertexBuffer() {
     freeArrays();
 }
 
+void VertexBuffer::release() {
+    if (vboLoaded && GLContext::isAlive()) {
+        glDeleteBuffersARB(1, &vbo);
+        glDeleteBuffersARB(1, &ibo);
+    }
+    vbo = 0;
+    ibo = 0;
+    vboLoaded = false;
+    freeArrays();
+    arraysLoaded = false;
+    numberOfVertices = 0;
+    numberOfUniqueVertices = 0;
+}
+
 void VertexBuffer::setPolygons(std::vector<Polygon3D*>* polygons) { loadArrays(polygons); }
 
 void VertexBuffer::setUseTexCoords(bool use) { useTexCoords = use; }
@@ -193,10 +207,12 @@ void VertexBuffer::loadVertexBuffer() {
     vboLoaded = true;
 }
 
-void VertexBuffer::drawVertexBuffer() {
+bool VertexBuffer::usesShortIndices() const { return numberOfUniqueVertices <= 65536; }
+
+bool VertexBuffer::bindForDrawing() {
     // A mesh from a missing or face-less file: nothing to draw, no buffer.
     if (numberOfVertices == 0) {
-        return;
+        return false;
     }
     if (!vboLoaded) {
         loadVertexBuffer();
@@ -211,10 +227,39 @@ void VertexBuffer::drawVertexBuffer() {
     glVertexPointer(3, GL_FLOAT, 0, (const GLvoid*)0);
     glTexCoordPointer(2, GL_FLOAT, 0, (const GLvoid*)(12 * u));
     glNormalPointer(GL_FLOAT, 0, (const GLvoid*)(20 * u));
-    glDrawElements(GL_TRIANGLES, numberOfVertices, u <= 65536 ? GL_UNSIGNED_SHORT : GL_UNSIGNED_INT, (const GLvoid*)0);
+    return true;
+}
+
+void VertexBuffer::unbindAfterDrawing() {
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
     glBindBufferARB(GL_ELEMENT_ARRAY_BUFFER_ARB, 0);
     glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
+}
+
+void VertexBuffer::drawVertexBuffer() {
+    if (!bindForDrawing()) {
+        return;
+    }
+    glDrawElements(GL_TRIANGLES, numberOfVertices, usesShortIndices() ? GL_UNSIGNED_SHORT : GL_UNSIGNED_INT,
+                   (const GLvoid*)0);
+    unbindAfterDrawing();
+}
+
+void VertexBuffer::drawVertexRuns(const std::vector<int>& firsts, const std::vector<int>& counts) {
+    assert(firsts.size() == counts.size());
+    if (firsts.empty() || !bindForDrawing()) {
+        return;
+    }
+    const size_t indexSize = usesShortIndices() ? 2 : 4;
+    std::vector<GLsizei> sizes(counts.begin(), counts.end());
+    std::vector<const GLvoid*> offsets(firsts.size());
+    for (size_t k = 0; k < firsts.size(); ++k) {
+        assert(firsts[k] >= 0 && counts[k] >= 0 && firsts[k] + counts[k] <= numberOfVertices);
+        offsets[k] = (const GLvoid*)(indexSize * (size_t)firsts[k]);
+    }
+    glMultiDrawElements(GL_TRIANGLES, sizes.data(), indexSize == 2 ? GL_UNSIGNED_SHORT : GL_UNSIGNED_INT,
+                        offsets.data(), (GLsizei)sizes.size());
+    unbindAfterDrawing();
 }

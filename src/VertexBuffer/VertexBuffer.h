@@ -48,13 +48,25 @@ public:
     void loadVertexBuffer();
     // Uploads on the first call. A buffer without triangles draws nothing.
     void drawVertexBuffer();
+    // Only the given runs of vertices (each a first vertex and a count, in
+    // the order given), in one call; uploads on the first call like
+    // drawVertexBuffer.
+    void drawVertexRuns(const std::vector<int>& firsts, const std::vector<int>& counts);
     void setUseTexCoords(bool use);
+    // Gives back the buffer objects and any arrays, as before loadArrays or
+    // allocateArrays; the extent, once measured, is kept.
+    void release();
     // The farthest any corner lies from the origin of the buffer's
     // coordinates; known before and after the upload.
     float getExtent();
 
 private:
     void freeArrays();
+    // Uploads if needed and sets up the arrays; false when there is nothing
+    // to draw.
+    bool bindForDrawing();
+    void unbindAfterDrawing();
+    bool usesShortIndices() const;
     VertexBuffer(const VertexBuffer&) = delete;
     VertexBuffer& operator=(const VertexBuffer&) = delete;
 };

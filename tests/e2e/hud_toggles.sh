@@ -103,6 +103,4 @@ from=$(audio_size)
 sleep 1
 [ -n "$(audio_sound "$from")" ] || fail "the music did not resume"
 
-xdotool key F12
-wait_for_exit 30 || fail "the game did not quit on F12"
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
+quit_with_f12 "$work/game.err"

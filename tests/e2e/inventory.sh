@@ -96,7 +96,5 @@ sleep 1
 screenshot "$work/closed.png"
 shows_picture "$work/closed.png" $compass_at 3 "$work/inventoryMap.png" && fail "the inventory stays after i"
 
-xdotool key F12
-wait_for_exit 30 || fail "the game did not quit on F12"
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
+quit_with_f12 "$work/game.err"
 echo "inventory: ok"

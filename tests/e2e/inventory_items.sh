@@ -183,8 +183,5 @@ turn a inventoryCompassNew
 key_heard i "resume music
 play unequip.wav"
 
-xdotool key F12
-wait_for_exit 60 || fail "the game did not quit on F12"
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
-! grep -q 'ERROR: AddressSanitizer\|runtime error' "$work/game.err" || fail "sanitizer report: $(cat "$work/game.err")"
+quit_with_f12 "$work/game.err" 60
 echo "inventory_items: ok"

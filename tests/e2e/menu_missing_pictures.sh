@@ -51,7 +51,5 @@ colours=$(colour_count "$work/band.png")
 
 xdotool mousemove 400 230 click 1
 await_picture "$work/intro.png" "intro picture after start" 0 0 0 "$story/IntroStory.bmp" "$story/GameOverStory.bmp"
-xdotool key F12
-wait_for_exit 30 || fail "the game did not quit on F12"
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
+quit_with_f12 "$work/game.err"
 echo "menu_missing_pictures: ok"

@@ -25,9 +25,7 @@ for try in $(seq 60); do
     [ "$(colour_count "$work/shot.png")" -gt 1 ] && break
     sleep 0.5
 done
-xdotool key F12
-wait_for_exit 30 || fail "the game did not quit on F12"
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
+quit_with_f12 "$work/game.err"
 [ "$(colour_count "$work/shot.png")" -gt 1 ] || fail "blank picture"
 
 ! grep -v "\"$missing\"" "$work/game.err" | grep -q 'NatureOverlays/' ||

@@ -99,8 +99,5 @@ pt_await_still "$work/dry2.png" 0.02
 dry2=$(blue_share "$work/dry2.png")
 below "$dry2" 0.2 || fail "the blue tint stays above the water ($dry2)"
 
-xdotool key F12
-wait_for_exit 30 || fail "F12 did not end the game"
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
-! grep -q 'ERROR: AddressSanitizer\|runtime error' "$work/game.err" || fail "sanitizer report: $(cat "$work/game.err")"
+quit_with_f12 "$work/game.err"
 echo "play_camera: ok (hero $third/$first/$flown/$moved, blue $dry/$wet/$dry2)"

@@ -59,8 +59,6 @@ pt_await_still "$work/walked.png" 0.02
 d=$(screen_distance "$work/flight-b.png" "$work/walked.png")
 awk -v d="$d" 'BEGIN { exit !(d > 0.03) }' || fail "w did not walk after the flight ($d)"
 
-xdotool key F12
-wait_for_exit 30 || fail "F12 did not end the game"
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
+quit_with_f12 "$work/game.err"
 grep -q '^Time late per frame: [0-9]* (ms)$' "$work/game.out" || fail "no statistics on F12: $(tail -3 "$work/game.out")"
 echo "play_opening: ok (flight moved over $flown looks, hero share $hero)"

@@ -94,9 +94,32 @@ screens_leave_shop "$work"
 xdotool key i
 inventory=("$work/inventoryCompassNew.png" "$work/inventoryMap.png" "$work/inventoryVial.png" "$work/inventoryRingRegen.png")
 await_picture "$work/inventory.png" "the compass after i" $panel_at 3 "${inventory[@]}"
-for i in 1 2 3; do
-    xdotool key a
-    sleep 2
+# Three steps of a reach the ring. Each waits for the panel to change: a
+# press that a slow frame missed is sent again, one that moved on never is.
+panel_shown() {
+    local best= least=2 p d
+    screenshot "$work/inventory.png"
+    for p in "${inventory[@]}"; do
+        d=$(picture_distance "$work/inventory.png" $panel_at "$p" 3)
+        if awk -v d="$d" -v l="$least" 'BEGIN { exit !(d < l) }'; then best=$p least=$d; fi
+    done
+    echo "$best"
+}
+current=$(panel_shown)
+for step in 1 2 3; do
+    moved=
+    for press in 1 2 3; do
+        xdotool key a
+        for i in $(seq "$(scaled_wait 10)"); do
+            shown=$(panel_shown)
+            if [ "$shown" != "$current" ]; then
+                current=$shown moved=1
+                break 2
+            fi
+            sleep 0.5
+        done
+    done
+    [ -n "$moved" ] || fail "a did not move the inventory on from $(basename "$current")"
 done
 await_picture "$work/inventory.png" "the ring in the inventory" $panel_at 3 "$work/inventoryRingRegen.png" "${inventory[@]:0:3}"
 from=$(screens_log_lines)
@@ -104,8 +127,5 @@ xdotool key i
 screens_await_mixer "$from" "resume music
 play unequip.wav"
 
-xdotool key F12
-wait_for_exit 60 || fail "the game did not quit on F12"
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
-! grep -q 'ERROR: AddressSanitizer\|runtime error' "$work/game.err" || fail "sanitizer report: $(cat "$work/game.err")"
+quit_with_f12 "$work/game.err" 60
 echo "shop: ok"

@@ -175,6 +175,109 @@ TEST_F(HeightMapInWindow, CliffsGlowWarmUnderTheGameLights) {
     EXPECT_GT(cliff.r - cliff.b, 15) << cliff;
 }
 
+// Side 80: rolling ground with cliffs, a lake-shaped hole and a missing
+// corner, so that both buffers and the skirts take part.
+std::vector<uint8_t> hills() {
+    std::vector<uint8_t> bytes(80 * 80);
+    for (int j = 0; j < 80; ++j) {
+        for (int i = 0; i < 80; ++i) {
+            int height = 30 + (int)(20 * std::sin(i * 0.2) * std::cos(j * 0.15)) + ((i / 9 + j / 7) % 3 == 0 ? 25 : 0);
+            bool hole = (i - 50) * (i - 50) + (j - 30) * (j - 30) < 64 || (i < 10 && j < 10);
+            bytes[j * 80 + i] = hole ? 0 : (uint8_t)height;
+        }
+    }
+    return bytes;
+}
+
+// Sees the whole buffers drawn, to compare with the usual draw.
+class WholeHeightMap : public HeightMap {
+public:
+    using HeightMap::HeightMap;
+    void drawWhole() {
+        buildBuffers();
+        gentleBuffer.drawVertexBuffer();
+        steepBuffer.drawVertexBuffer();
+    }
+    void drawInView() { drawBuffersInView(true, true); }
+    size_t blocksInView() {
+        std::vector<char> visible;
+        findVisibleBlocks(visible);
+        size_t count = 0;
+        for (char v : visible) count += v != 0;
+        return count;
+    }
+    size_t blocks() { return (size_t)blocksPerSide * blocksPerSide; }
+};
+
+TEST_F(HeightMapInWindow, DrawingOnlyTheBlocksInViewKeepsThePicture) {
+    writeBmp8(folder, "HeightMap/hills.bmp", 80, 80, hills());
+    std::unique_ptr<TexturesMeshes> registry = buildRegistry();
+    WholeHeightMap map("HeightMap/hills.bmp", 80, registry.get(), registry->islandHomeMiniMapTexture);
+
+    struct View {
+        const char* name;
+        double fov, eye[3], centre[3];
+        bool culls;  // whether some block lies outside
+    } views[] = {
+        {"from above, all of it", 60, {0, 120, 1}, {0, 0, 0}, false},
+        {"standing in the middle, looking along z", 45, {0, 12, 0}, {0, 8, -30}, true},
+        {"standing at a corner, looking inwards", 45, {-35, 15, -35}, {0, 0, 0}, true},
+        {"close to the hole's skirts", 45, {10, 6, -2}, {12, -5, -12}, true},
+        {"narrow, far out", 10, {150, 40, 150}, {0, 0, 0}, true},
+        {"from below", 45, {5, -30, 5}, {0, 0, 0}, true},
+    };
+    gameLighting();
+    placeLight();
+    for (const View& view : views) {
+        SCOPED_TRACE(view.name);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        gluPerspective(view.fov, 4.0 / 3.0, 0.1, 1000);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        gluLookAt(view.eye[0], view.eye[1], view.eye[2], view.centre[0], view.centre[1], view.centre[2], 0, 1, 0);
+        placeLight();
+        size_t inWholeView = 0;
+        // Also through a scissor box, as inside a portal's opening.
+        for (bool scissored : {false, true}) {
+            SCOPED_TRACE(scissored ? "scissored" : "whole window");
+            if (scissored) {
+                glScissor(330, 240, 120, 90);
+                glEnable(GL_SCISSOR_TEST);
+            }
+            std::vector<unsigned char> pictures[2];
+            for (int whole = 0; whole < 2; ++whole) {
+                glClearColor(0, 0, 0, 1);
+                glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+                whole ? map.drawWhole() : map.drawInView();
+                glFinish();
+                pictures[whole] = window.readPixels(0, 0, GLWindow::width, GLWindow::height);
+            }
+            EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+            size_t lit = 0, differing = 0;
+            for (size_t p = 0; p < pictures[1].size(); ++p) {
+                lit += pictures[1][p] != 0;
+                differing += pictures[0][p] != pictures[1][p];
+            }
+            EXPECT_EQ(differing, 0u);
+            size_t inView = map.blocksInView();
+            glDisable(GL_SCISSOR_TEST);
+            if (scissored) {
+                EXPECT_LT(inView, inWholeView) << "the box sees less";
+                continue;
+            }
+            inWholeView = inView;
+            EXPECT_GT(lit, pictures[1].size() / 20) << "the terrain is in the picture";
+            EXPECT_GT(inView, 0u);
+            if (view.culls) {
+                EXPECT_LT(inView, map.blocks());
+            } else {
+                EXPECT_EQ(inView, map.blocks());
+            }
+        }
+    }
+}
+
 // Mean colour of a picture of the pack.
 Rgb meanColour(const std::string& path) {
     SDL_Surface* loaded = SDL_LoadBMP(path.c_str());

@@ -115,7 +115,7 @@ TEST_F(IslandGateInWindow, TheStoryPictureOutlivesItsQuestPointUntilDismissed) {
 }
 
 // Whether it shows the far island or nothing, a gate's opening hands the
-// stencil back cleared and switched off.
+// stencil back cleared and switched off, and the scissor test off.
 TEST_F(IslandGateInWindow, AnOpeningLeavesTheStencilClearedAndOff) {
     IslandPortal* gate = c->islandPortals[2];
     Vector3D offset = gate->getPortalCenterOffset();
@@ -134,6 +134,7 @@ TEST_F(IslandGateInWindow, AnOpeningLeavesTheStencilClearedAndOff) {
         c->camera.lookAt();
         gate->drawOpening(c);
         EXPECT_FALSE(glIsEnabled(GL_STENCIL_TEST)) << (enabled ? "enabled" : "disabled");
+        EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST)) << (enabled ? "enabled" : "disabled");
         std::vector<GLubyte> stencil(800 * 600, 7);
         glReadPixels(0, 0, 800, 600, GL_STENCIL_INDEX, GL_UNSIGNED_BYTE, stencil.data());
         int marked = 0;

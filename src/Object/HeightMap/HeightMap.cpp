@@ -13,6 +13,7 @@
 #include "OpenGL/OpenGL.h"
 #include "Texture/Texture.h"
 #include "TexturesMeshes/TexturesMeshes.h"
+#include "ViewCull/ViewCull.h"
 
 const float SKIRT_BOTTOM = -10.0f;
 const float MAX_GENTLE_SPREAD = 3.0f;
@@ -32,7 +33,7 @@ const int SPLIT_ALONG_PR[2][3] = {{S, P, R}, {P, Q, R}};
 }
 
 HeightMap::HeightMap(const char* path, int size, TexturesMeshes* texMesh, Texture* miniMapTexture)
-    : worldType(GRASS_WORLD), size(size), texMesh(texMesh), miniMapTexture(miniMapTexture) {
+    : worldType(GRASS_WORLD), size(size), texMesh(texMesh), miniMapTexture(miniMapTexture), blocksPerSide(0) {
     assert(texMesh);
     assert(miniMapTexture);
 
@@ -230,10 +231,30 @@ void HeightMap::buildBuffers() {
     if (gentleBuffer.arraysLoaded) {
         return;
     }
+    const int cells = std::max(size - 1, 0);
+    blocksPerSide = (cells + BLOCK - 1) / BLOCK;
+    const size_t runs = (size_t)cells * blocksPerSide;
+    gentleStarts.assign(runs + 1, 0);
+    steepStarts.assign(runs + 1, 0);
+    skirtStarts.assign(runs + 1, 0);
+    blockBounds.assign(6 * (size_t)blocksPerSide * blocksPerSide, 0.0f);
+    for (size_t b = 0; b < blockBounds.size(); b += 6) {
+        for (int k = 0; k < 3; ++k) {
+            blockBounds[b + k] = HUGE_VALF;
+            blockBounds[b + 3 + k] = -HUGE_VALF;
+        }
+    }
+
     Cell cell;
     size_t gentleCount = 0, steepCount = 0;
-    for (int i = 0; i < size - 1; ++i) {
-        for (int j = 0; j < size - 1; ++j) {
+    for (int i = 0; i < cells; ++i) {
+        for (int j = 0; j < cells; ++j) {
+            if (j % BLOCK == 0) {
+                size_t run = (size_t)i * blocksPerSide + j / BLOCK;
+                gentleStarts[run] = (int)gentleCount;
+                steepStarts[run] = (int)steepCount;
+                skirtStarts[run] = (int)edgePolygons.size();
+            }
             describeCell(i, j, cell);
             for (int t = 0; t < 2; ++t) {
                 if (cell.complete[t]) {
@@ -245,12 +266,15 @@ void HeightMap::buildBuffers() {
             }
         }
     }
+    gentleStarts[runs] = (int)gentleCount;
+    steepStarts[runs] = (int)steepCount;
+    skirtStarts[runs] = (int)edgePolygons.size();
     gentleBuffer.allocateArrays((int)(VERTICES_PER_POLYGON * gentleCount));
     steepBuffer.allocateArrays((int)(VERTICES_PER_POLYGON * (steepCount + edgePolygons.size())));
 
     size_t gentleNext = 0, steepNext = 0;
-    for (int i = 0; i < size - 1; ++i) {
-        for (int j = 0; j < size - 1; ++j) {
+    for (int i = 0; i < cells; ++i) {
+        for (int j = 0; j < cells; ++j) {
             describeCell(i, j, cell);
             for (int t = 0; t < 2; ++t) {
                 if (!cell.complete[t]) {
@@ -261,18 +285,81 @@ void HeightMap::buildBuffers() {
                 for (int k = 0; k < 3; ++k) {
                     const Corner& corner = cell.corners[cell.triangles[t][k]];
                     buffer.setVertex(next++, corner.position, corner.normal, corner.texCoord.x, corner.texCoord.y);
+                    widenBlockBounds(i, j, corner.position);
                 }
             }
         }
     }
-    for (Polygon3D* skirt : edgePolygons) {
-        for (Vertex* vertex : *skirt->getVertices()) {
-            steepBuffer.setVertex(steepNext++, vertex->position, vertex->normal, vertex->textureCoord->x,
-                                  vertex->textureCoord->y);
+    for (size_t run = 0; run < runs; ++run) {
+        int i = (int)(run / blocksPerSide), j = (int)(run % blocksPerSide) * BLOCK;
+        for (int s = skirtStarts[run]; s < skirtStarts[run + 1]; ++s) {
+            for (Vertex* vertex : *edgePolygons[s]->getVertices()) {
+                steepBuffer.setVertex(steepNext++, vertex->position, vertex->normal, vertex->textureCoord->x,
+                                      vertex->textureCoord->y);
+                widenBlockBounds(i, j, vertex->position);
+            }
         }
     }
     assert(gentleNext == (size_t)gentleBuffer.numberOfVertices);
     assert(steepNext == (size_t)steepBuffer.numberOfVertices);
+}
+
+void HeightMap::widenBlockBounds(int i, int j, const Vector3D& corner) {
+    float* box = &blockBounds[6 * ((size_t)(i / BLOCK) * blocksPerSide + j / BLOCK)];
+    const float c[3] = {corner.x, corner.y, corner.z};
+    for (int k = 0; k < 3; ++k) {
+        box[k] = std::min(box[k], c[k]);
+        box[3 + k] = std::max(box[3 + k], c[k]);
+    }
+}
+
+void HeightMap::findVisibleBlocks(std::vector<char>& visible) {
+    ViewCull cull;
+    cull.readFromGL();
+    const size_t blocks = (size_t)blocksPerSide * blocksPerSide;
+    visible.assign(blocks, 0);
+    for (size_t b = 0; b < blocks; ++b) {
+        const float* box = &blockBounds[6 * b];
+        visible[b] = cull.boxMayShow(box, box + 3);
+    }
+}
+
+void HeightMap::collectRuns(const std::vector<char>& visible, const std::vector<int>& starts, int offset,
+                            std::vector<int>& firsts, std::vector<int>& counts) {
+    const size_t runs = starts.size() - 1;
+    for (size_t run = 0; run < runs; ++run) {
+        int begin = starts[run], end = starts[run + 1];
+        size_t column = run / blocksPerSide, rowBlock = run % blocksPerSide;
+        if (begin == end || !visible[(column / BLOCK) * blocksPerSide + rowBlock]) {
+            continue;
+        }
+        int first = (int)VERTICES_PER_POLYGON * (offset + begin);
+        int count = (int)VERTICES_PER_POLYGON * (end - begin);
+        if (!firsts.empty() && firsts.back() + counts.back() == first) {
+            counts.back() += count;
+        } else {
+            firsts.push_back(first);
+            counts.push_back(count);
+        }
+    }
+}
+
+void HeightMap::drawBuffersInView(bool gentle, bool steep) {
+    buildBuffers();
+    std::vector<char> visible;
+    findVisibleBlocks(visible);
+    std::vector<int> firsts, counts;
+    if (gentle) {
+        collectRuns(visible, gentleStarts, 0, firsts, counts);
+        gentleBuffer.drawVertexRuns(firsts, counts);
+    }
+    if (steep) {
+        firsts.clear();
+        counts.clear();
+        collectRuns(visible, steepStarts, 0, firsts, counts);
+        collectRuns(visible, skirtStarts, steepStarts.back(), firsts, counts);
+        steepBuffer.drawVertexRuns(firsts, counts);
+    }
 }
 
 void HeightMap::draw() {
@@ -285,7 +372,7 @@ void HeightMap::draw() {
     if (Texture* ground = groundTexture()) {
         ground->bindGLTexture();
     }
-    gentleBuffer.drawVertexBuffer();
+    drawBuffersInView(true, false);
 
     const GLfloat specular[] = {1, 1, 1, 1};
     const GLfloat glow[] = {0.4f, 0.3f, 0.2f, 0};
@@ -295,7 +382,7 @@ void HeightMap::draw() {
     if (Texture* cliff = cliffTexture()) {
         cliff->bindGLTexture();
     }
-    steepBuffer.drawVertexBuffer();
+    drawBuffersInView(false, true);
 
     const GLfloat noEmission[] = {0, 0, 0, 0};
     glMaterialfv(GL_FRONT, GL_EMISSION, noEmission);
@@ -431,10 +518,6 @@ Polygon3D* HeightMap::getPolygonFromIndex(int i, int j, bool first) {
     return polygons[2 * ((size_t)(size - 1) * i + j) + (first ? 0 : 1)];
 }
 
-void HeightMap::drawForShadow() {
-    buildBuffers();
-    gentleBuffer.drawVertexBuffer();
-    steepBuffer.drawVertexBuffer();
-}
+void HeightMap::drawForShadow() { drawBuffersInView(true, true); }
 
 void HeightMap::drawHeightMapShadow(Vector3D*) { drawForShadow(); }

@@ -90,6 +90,26 @@ protected:
     // Fills both buffers' arrays, once; drawing uploads them.
     void buildBuffers();
 
+    // Each draw skips the blocks of BLOCK x BLOCK cells that lie wholly
+    // outside the current view. The rest is drawn in runs that keep the
+    // buffers' order, so the picture is the one the whole buffers give.
+    static const int BLOCK = 16;
+    int blocksPerSide;
+    // For column i of cells and block b of its rows, at i * blocksPerSide + b:
+    // its first triangle in each buffer, and its first skirt among the
+    // skirts. One entry more closes the last.
+    std::vector<int> gentleStarts;
+    std::vector<int> steepStarts;
+    std::vector<int> skirtStarts;
+    // Per block (column block * blocksPerSide + row block): the least x, y,
+    // z, then the greatest, of every corner it draws; empty blocks keep an
+    // inverted box.
+    std::vector<float> blockBounds;
+
+    // The blocks the current model-view and projection can show.
+    void findVisibleBlocks(std::vector<char>& visible);
+    void drawBuffersInView(bool gentle, bool steep);
+
 private:
     struct Corner {
         bool present;
@@ -111,6 +131,9 @@ private:
     void describeCell(int i, int j, Cell& cell);
     void makeCellTriangles(int i, int j);
     void addEdgePolygons(Corner* corners);
+    void widenBlockBounds(int i, int j, const Vector3D& corner);
+    void collectRuns(const std::vector<char>& visible, const std::vector<int>& starts, int offset,
+                     std::vector<int>& firsts, std::vector<int>& counts);
     Texture* groundTexture();
     Texture* cliffTexture();
 

@@ -278,21 +278,29 @@ void Portal::drawDouble(Controller* controller, Portal* other) {
 }
 
 bool Portal::getScreenBox(GLint* box) {
+    Vector3D points[RIM_POINTS];
+    for (int i = 0; i < RIM_POINTS; i++) {
+        Vector3D rim = getRimPoint(i);
+        points[i] = position.add(&rim);
+    }
+    return getScreenBoxOfPoints(points, RIM_POINTS, box);
+}
+
+bool Portal::getScreenBoxOfPoints(const Vector3D* points, int count, GLint* box) {
     GLdouble model[16], projection[16];
     GLint viewport[4];
     glGetDoublev(GL_MODELVIEW_MATRIX, model);
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
     glGetIntegerv(GL_VIEWPORT, viewport);
     double low[2] = {1e30, 1e30}, high[2] = {-1e30, -1e30};
-    for (int i = 0; i < RIM_POINTS; i++) {
-        Vector3D rim = getRimPoint(i);
-        double p[4] = {position.x + rim.x, position.y + rim.y, position.z + rim.z, 1.0}, eye[4], clip[4];
+    for (int i = 0; i < count; i++) {
+        double p[4] = {points[i].x, points[i].y, points[i].z, 1.0}, eye[4], clip[4];
         for (int r = 0; r < 4; r++) eye[r] = model[r] * p[0] + model[4 + r] * p[1] + model[8 + r] * p[2] + model[12 + r];
         for (int r = 0; r < 4; r++) {
             clip[r] = projection[r] * eye[0] + projection[4 + r] * eye[1] + projection[8 + r] * eye[2] +
                       projection[12 + r] * eye[3];
         }
-        // A rim point at or behind the eye: its projection says nothing.
+        // A point at or behind the eye: its projection says nothing.
         if (!(clip[3] > 1e-6)) {
             return false;
         }

@@ -99,6 +99,12 @@ private:
     // The window rectangle (x, y, width, height) the opening covers under
     // the current matrices; false when part of it lies behind the eye.
     bool getScreenBox(int* box);
+
+protected:
+    // The same for a polygon of world points.
+    static bool getScreenBoxOfPoints(const Vector3D* points, int count, int* box);
+
+private:
     // Columns: unit normal, left-hand vector, and the left-hand vector
     // turned a quarter about the normal; as seen from the front, or
     // turned half round for the far side of a pair.

@@ -145,9 +145,20 @@ Mesh* ProceduralTree::getMeshForInternodeOrder(int order) {
 bool ProceduralTree::isHeightMap() { return false; }
 
 float ProceduralTree::getDrawnRadius() {
-    bake();
-    return std::max(branchVertexBuffer.getExtent(), leafVertexBuffer.getExtent());
+    if (drawnRadius < 0.0f) {
+        bake();
+        drawnRadius = std::max(branchVertexBuffer.getExtent(), leafVertexBuffer.getExtent());
+    }
+    return drawnRadius;
 }
+
+void ProceduralTree::releaseBuffers() {
+    branchVertexBuffer.release();
+    leafVertexBuffer.release();
+    baked = false;
+}
+
+bool ProceduralTree::isBaked() const { return baked; }
 
 std::vector<Internode>* ProceduralTree::getInternodes() { return &internodes; }
 

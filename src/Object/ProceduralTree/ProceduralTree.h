@@ -29,8 +29,13 @@ public:
     void draw() override;
     Mesh* getMeshForInternodeOrder(int order);
     bool isHeightMap();
-    // How far from its position anything it draws can reach.
+    // How far from its position anything it draws can reach; measured once.
     float getDrawnRadius();
+    // Gives back the baked vertices, made again at the next draw: a tree
+    // holds about a megabyte of them, and the islands over five hundred
+    // trees.
+    void releaseBuffers();
+    bool isBaked() const;
 
     std::vector<Internode>* getInternodes();
     std::vector<Leaf>* getLeaves();
@@ -60,6 +65,7 @@ private:
     // Where seed grew the tree: the baked coordinates are relative to it.
     Vector3D seedPosition;
     bool baked = false;
+    float drawnRadius = -1.0f;
 
     void bake();
 

@@ -59,6 +59,16 @@ sanitizer_report() {
         sed -n '/=================\|runtime error:/,$p' "$file" | head -80
 }
 
+# quit_with_f12 ERRFILE [SECONDS]: F12 ends the game within SECONDS
+# (default 30) with status 0 and no sanitizer report in ERRFILE, its
+# standard error.
+quit_with_f12() {
+    GAME_ERR=$1
+    xdotool key F12
+    wait_for_exit "${2:-30}" || fail "F12 did not end the game"
+    [ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$GAME_ERR")"
+}
+
 # wait_for_exit SECONDS: waits for the game to end; sets GAME_STATUS. A
 # sanitizer report in the game's stderr fails the script.
 wait_for_exit() {

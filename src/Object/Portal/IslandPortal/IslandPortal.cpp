@@ -212,9 +212,24 @@ void IslandPortal::drawOpening(Controller* controller) {
         glClear(GL_STENCIL_BUFFER_BIT);
         glStencilFunc(GL_ALWAYS, 1, 1);
         glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
-        glPushMatrix();
         Vector3D offset = getPortalCenterOffset();
         Vector3D centre = position.add(&offset);
+        // Nothing outside the opening passes the stencil: the rasteriser
+        // need not visit it, nor the island's things that cannot reach it.
+        // The picture is the same.
+        Vector3D rim[OPENING_POINTS];
+        planeVector.setLength(OPENING_RADIUS);
+        for (int i = 0; i < OPENING_POINTS; i++) {
+            Vector3D p = planeVector.rotateAroundVector(-2 * i * M_PI / OPENING_POINTS, &normal);
+            rim[i] = centre.add(&p);
+        }
+        GLint box[4];
+        bool clipped = getScreenBoxOfPoints(rim, OPENING_POINTS, box);
+        if (clipped) {
+            glScissor(box[0], box[1], box[2], box[3]);
+            glEnable(GL_SCISSOR_TEST);
+        }
+        glPushMatrix();
         glTranslatef(centre.x, centre.y, centre.z);
         glColor3f(0.3f, 0.4f, 1.0f);
         drawOpeningDisc();
@@ -230,6 +245,9 @@ void IslandPortal::drawOpening(Controller* controller) {
         frustum.setView(newEye, newCentre, newUp);
         controller->renderWorldForIslandPortal(newEye, newCentre, newUp, otherPortal->getIslandIndex(), &frustum,
                                                otherPortal);
+        if (clipped) {
+            glDisable(GL_SCISSOR_TEST);
+        }
     }
     drawCover();
     glDisable(GL_STENCIL_TEST);
