@@ -189,7 +189,5 @@ awk -v a="$behind" -v b="$before" 'BEGIN { exit !(a != "" && b != "" && a > 0.05
     fail "no portal opening right behind the hero ($behind of the sky's colour there, $before before)"
 
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended; stderr: $(cat "$work/game.err")"
-xdotool key F12
-wait_for_exit 30 || fail "F12 did not end the game"
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS; stderr: $(cat "$work/game.err")"
+quit_with_f12 "$work/game.err"
 echo "portal view: far side $far, near side $near; compass $heading from the far heading, $turned from the start's; sky behind $behind"
