@@ -198,7 +198,7 @@ public:
         gentleBuffer.drawVertexBuffer();
         steepBuffer.drawVertexBuffer();
     }
-    void drawInView() { drawBuffersInView(true, true); }
+    void drawInView() { drawForShadow(); }
     size_t blocksInView() {
         std::vector<char> visible;
         findVisibleBlocks(visible);

@@ -314,6 +314,7 @@ void HeightMap::widenBlockBounds(int i, int j, const Vector3D& corner) {
 }
 
 void HeightMap::findVisibleBlocks(std::vector<char>& visible) {
+    buildBuffers();
     ViewCull cull;
     cull.readFromGL();
     const size_t blocks = (size_t)blocksPerSide * blocksPerSide;
@@ -344,26 +345,22 @@ void HeightMap::collectRuns(const std::vector<char>& visible, const std::vector<
     }
 }
 
-void HeightMap::drawBuffersInView(bool gentle, bool steep) {
-    buildBuffers();
-    std::vector<char> visible;
-    findVisibleBlocks(visible);
+void HeightMap::drawGentleInView(const std::vector<char>& visible) {
     std::vector<int> firsts, counts;
-    if (gentle) {
-        collectRuns(visible, gentleStarts, 0, firsts, counts);
-        gentleBuffer.drawVertexRuns(firsts, counts);
-    }
-    if (steep) {
-        firsts.clear();
-        counts.clear();
-        collectRuns(visible, steepStarts, 0, firsts, counts);
-        collectRuns(visible, skirtStarts, steepStarts.back(), firsts, counts);
-        steepBuffer.drawVertexRuns(firsts, counts);
-    }
+    collectRuns(visible, gentleStarts, 0, firsts, counts);
+    gentleBuffer.drawVertexRuns(firsts, counts);
+}
+
+void HeightMap::drawSteepInView(const std::vector<char>& visible) {
+    std::vector<int> firsts, counts;
+    collectRuns(visible, steepStarts, 0, firsts, counts);
+    collectRuns(visible, skirtStarts, steepStarts.back(), firsts, counts);
+    steepBuffer.drawVertexRuns(firsts, counts);
 }
 
 void HeightMap::draw() {
-    buildBuffers();
+    std::vector<char> visible;
+    findVisibleBlocks(visible);
     glEnable(GL_TEXTURE_2D);
 
     const GLfloat noSpecular[] = {0, 0, 0, 0};
@@ -372,7 +369,7 @@ void HeightMap::draw() {
     if (Texture* ground = groundTexture()) {
         ground->bindGLTexture();
     }
-    drawBuffersInView(true, false);
+    drawGentleInView(visible);
 
     const GLfloat specular[] = {1, 1, 1, 1};
     const GLfloat glow[] = {0.4f, 0.3f, 0.2f, 0};
@@ -382,7 +379,7 @@ void HeightMap::draw() {
     if (Texture* cliff = cliffTexture()) {
         cliff->bindGLTexture();
     }
-    drawBuffersInView(false, true);
+    drawSteepInView(visible);
 
     const GLfloat noEmission[] = {0, 0, 0, 0};
     glMaterialfv(GL_FRONT, GL_EMISSION, noEmission);
@@ -518,6 +515,11 @@ Polygon3D* HeightMap::getPolygonFromIndex(int i, int j, bool first) {
     return polygons[2 * ((size_t)(size - 1) * i + j) + (first ? 0 : 1)];
 }
 
-void HeightMap::drawForShadow() { drawBuffersInView(true, true); }
+void HeightMap::drawForShadow() {
+    std::vector<char> visible;
+    findVisibleBlocks(visible);
+    drawGentleInView(visible);
+    drawSteepInView(visible);
+}
 
 void HeightMap::drawHeightMapShadow(Vector3D*) { drawForShadow(); }

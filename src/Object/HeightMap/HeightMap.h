@@ -106,9 +106,11 @@ protected:
     // inverted box.
     std::vector<float> blockBounds;
 
-    // The blocks the current model-view and projection can show.
+    // The blocks the current model-view and projection can show; the
+    // buffers are built first.
     void findVisibleBlocks(std::vector<char>& visible);
-    void drawBuffersInView(bool gentle, bool steep);
+    void drawGentleInView(const std::vector<char>& visible);
+    void drawSteepInView(const std::vector<char>& visible);
 
 private:
     struct Corner {

@@ -185,11 +185,15 @@ void IslandPortal::drawMesh(Controller*) {
     glPopMatrix();
 }
 
-void IslandPortal::drawOpeningDisc() {
+Vector3D IslandPortal::getOpeningRimPoint(int i) {
     planeVector.setLength(OPENING_RADIUS);
+    return planeVector.rotateAroundVector(-2 * i * M_PI / OPENING_POINTS, &normal);
+}
+
+void IslandPortal::drawOpeningDisc() {
     glBegin(GL_POLYGON);
     for (int i = 0; i < OPENING_POINTS; i++) {
-        Vector3D p = planeVector.rotateAroundVector(-2 * i * M_PI / OPENING_POINTS, &normal);
+        Vector3D p = getOpeningRimPoint(i);
         glVertex3f(p.x, p.y, p.z);
     }
     glEnd();
@@ -218,9 +222,8 @@ void IslandPortal::drawOpening(Controller* controller) {
         // need not visit it, nor the island's things that cannot reach it.
         // The picture is the same.
         Vector3D rim[OPENING_POINTS];
-        planeVector.setLength(OPENING_RADIUS);
         for (int i = 0; i < OPENING_POINTS; i++) {
-            Vector3D p = planeVector.rotateAroundVector(-2 * i * M_PI / OPENING_POINTS, &normal);
+            Vector3D p = getOpeningRimPoint(i);
             rim[i] = centre.add(&p);
         }
         GLint box[4];

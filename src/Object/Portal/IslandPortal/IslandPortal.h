@@ -65,6 +65,8 @@ private:
     Vector3D cornerOffsets[4];
 
     void createWall(Vector3D p1, Vector3D p2, float height);
+    // Point i of the opening's rim, relative to its centre.
+    Vector3D getOpeningRimPoint(int i);
     void drawOpeningDisc();
 
     IslandPortal(const IslandPortal&) = delete;
