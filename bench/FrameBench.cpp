@@ -1,5 +1,6 @@
-// Frame work on every island of the pack: the unpaced time of one frame
-// (world update, camera, the whole picture, finished on the GPU) with the
+// Frame work on every island of the pack: the unpaced time of one frame as
+// the game loop runs it (world update, camera, the whole picture and the
+// buffer swap to the display, then finished on the renderer) with the
 // hero at the island's start and at its busiest place, each alone and again
 // with a portal pair open in front of the hero. One table: min / median /
 // p95 / p99 / max in ms and how many frames took over the 40 ms a frame may
@@ -9,7 +10,12 @@
 //     bash scripts/headless-run.sh -t 900 -- build/bench_FrameBench build/data [frames] [search]
 // With "search" it instead times a few frames from eight sides of every
 // candidate sight of each island and prints the slowest, which is how the
-// busiest places below were chosen.
+// busiest places below were chosen. With "switches" it times only the
+// island switches: first a look through a home island gate at an island
+// not yet entered, then for every island the switch call and the first five
+// frames after it, on first entry and on re-entry after another island.
+// Otherwise the switch figures come first (on a fresh world), then the
+// table; "islands=2,9" limits the table to those islands.
 #include <SDL.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -28,6 +34,7 @@
 #include "GLContext/GLContext.h"
 #include "Island/Island.h"
 #include "Object/HeightMap/HeightMap.h"
+#include "Object/Portal/IslandPortal/IslandPortal.h"
 #include "Object/Portal/Portal.h"
 #include "OpenGL/OpenGL.h"
 
@@ -67,6 +74,7 @@ Frames measure(Controller* c, int warmUp, int frames) {
         auto begin = std::chrono::steady_clock::now();
         c->updateWorld();
         c->updateCamera();
+        // Ends with the buffer swap, as in the loop.
         c->renderWorld();
         glFinish();
         auto end = std::chrono::steady_clock::now();
@@ -185,6 +193,65 @@ void timePlace(Controller* c, int island, const std::string& place, int frames) 
     printRow(island, place + (pair ? " + pair" : " (no ground for a pair)"), measure(c, 5, frames));
 }
 
+double since(std::chrono::steady_clock::time_point begin) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
+}
+
+// The switch call as a key or a gate makes it, then the first five frames.
+void timeSwitch(Controller* c, int island, const char* how) {
+    auto begin = std::chrono::steady_clock::now();
+    c->setCurrentIsland(island);
+    double call = since(begin);
+    Frames first = measure(c, 0, 5);
+    double worst = std::max(call, *std::max_element(first.wall.begin(), first.wall.end()));
+    printf("%6d  %-10s %8.1f", island, how, call);
+    for (double t : first.wall) printf(" %7.1f", t);
+    printf(" %8.1f%s\n", worst, worst > 200.0 ? "  over 200 ms" : "");
+    fflush(stdout);
+}
+
+// Stands `distance` out from the gate along one side of its normal and
+// looks at its opening, gate enabled; then times the first frames.
+void timeGateView(Controller* c, int gateIndex, float side) {
+    IslandPortal* gate = c->islandPortals[gateIndex];
+    gate->setEnabled(true);
+    Vector3D n = gate->getNormal();
+    n.y = 0;
+    n.setLength(12.0f * side);
+    Vector3D centre = gate->getPosition();
+    Vector3D at = centre.add(&n);
+    HeightMap* heightMap = c->getCurrentHeightMap();
+    float ground = heightMap->getHeight(at.x, at.z);
+    at.y = ground == UNDEFINED_HEIGHT ? centre.y : ground + 2.0f;
+    c->hero.setLocation(&at);
+    Vector3D look = centre.subtract(&at);
+    look.y = 0;
+    look.setLength(1.0);
+    c->hero.setCenter(at.add(&look));
+    c->hero.setVelocity(Vector3D(0, 0, 0));
+    Frames first = measure(c, 0, 5);
+    Frames then = measure(c, 0, 20);
+    printf("gate %d of island %d towards island %d (%s side): first five frames", gateIndex, c->currentIsland,
+           gate->getOtherIslandPortal()->getIslandIndex(), side > 0 ? "front" : "back");
+    for (double t : first.wall) printf(" %.1f", t);
+    printf(" ms; then median %.1f ms\n", summarise(then.wall).median);
+    fflush(stdout);
+}
+
+void timeSwitches(Controller* c) {
+    enter(c, 0);
+    timeGateView(c, 0, 1.0f);
+    timeGateView(c, 0, -1.0f);
+    printf("island switches, ms: the switch call, the first five frames, the worst of them\n");
+    printf("island  %-10s %8s %7s %7s %7s %7s %7s %8s\n", "entry", "call", "1", "2", "3", "4", "5", "worst");
+    for (int island = 1; island < ISLAND_COUNT; island++) timeSwitch(c, island, "first");
+    for (int island = 0; island < ISLAND_COUNT; island++) {
+        c->setCurrentIsland((island + 5) % ISLAND_COUNT);
+        measure(c, 5, 0);
+        timeSwitch(c, island, "again");
+    }
+}
+
 void search(Controller* c) {
     const float side = 30.0f, diagonal = 21.2f;
     const float sides[8][2] = {{side, 0},         {-side, 0},        {0, side},         {0, -side},
@@ -221,7 +288,23 @@ int main(int argc, char** argv) {
         return 1;
     }
     int frames = argc > 2 ? std::atoi(argv[2]) : 100;
-    bool searching = argc > 3 && std::strcmp(argv[3], "search") == 0;
+    const char* mode = argc > 3 ? argv[3] : "";
+    bool searching = std::strcmp(mode, "search") == 0;
+    bool switchesOnly = std::strcmp(mode, "switches") == 0;
+    std::vector<bool> inTable(ISLAND_COUNT, true);
+    if (std::strncmp(mode, "islands=", 8) == 0) {
+        inTable.assign(ISLAND_COUNT, false);
+        for (const char* p = mode + 8; *p;) {
+            char* end;
+            long island = std::strtol(p, &end, 10);
+            if (end == p || island < 0 || island >= ISLAND_COUNT) {
+                fprintf(stderr, "islands=: not an island list: %s\n", mode + 8);
+                return 1;
+            }
+            inTable[island] = true;
+            p = *end == ',' ? end + 1 : end;
+        }
+    }
     Controller* c = new Controller();
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
         fprintf(stderr, "SDL: %s\n", SDL_GetError());
@@ -236,11 +319,15 @@ int main(int argc, char** argv) {
     c->init();
     if (searching) {
         search(c);
+    } else if (switchesOnly) {
+        timeSwitches(c);
     } else {
+        if (std::strncmp(mode, "islands=", 8) != 0) timeSwitches(c);
         printf("frame work in ms, %d frames each\n", frames);
         printf("island  %-26s %6s %7s %6s %6s %6s %6s %8s %8s\n", "place", "min", "median", "p95", "p99", "max", ">40ms",
                "main cpu", "all cpu");
         for (int island = 0; island < ISLAND_COUNT; island++) {
+            if (!inTable[island]) continue;
             enter(c, island);
             timePlace(c, island, "start", frames);
             enter(c, island);

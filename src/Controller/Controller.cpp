@@ -826,16 +826,9 @@ void Controller::createCutScenes() {
 
 void Controller::setCurrentIsland(int islandIndex) {
     currentIsland = islandIndex;
-    // The trees of every island the hero is not on hold no vertices until
-    // seen again: together they would hold about half a gigabyte.
-    for (int k = 0; k < ISLAND_COUNT; ++k) {
-        if (k != currentIsland && islands[k] != nullptr) {
-            islands[k]->releaseDrawingBuffers();
-        }
-    }
 #ifdef __linux__
-    // The allocator keeps freed pages for itself; what the trees and the
-    // island left behind goes back to the system.
+    // The allocator keeps freed pages for itself; what the island left
+    // behind goes back to the system.
     malloc_trim(0);
 #endif
     hero.resetPosition();

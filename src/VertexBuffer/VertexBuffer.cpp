@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <unordered_map>
 
 #include "GLContext/GLContext.h"
 #include "Geometry/Polygon3D.h"
@@ -23,6 +22,7 @@ VertexBuffer::VertexBuffer()
       vbo(0),
       ibo(0),
       numberOfUniqueVertices(0),
+      indexArray(nullptr),
       extent(-1.0f) {}
 
 VertexBuffer::VertexBuffer(std::vector<Polygon3D*>* polygons) : VertexBuffer() { loadArrays(polygons); }
@@ -57,6 +57,8 @@ void VertexBuffer::freeArrays() {
     delete[] vertexArray;
     delete[] normalArray;
     delete[] texCoordArray;
+    delete[] indexArray;
+    indexArray = nullptr;
     vertexArray = nullptr;
     normalArray = nullptr;
     texCoordArray = nullptr;
@@ -115,8 +117,31 @@ void VertexBuffer::allocateArrays(int vertices) {
     arraysLoaded = true;
 }
 
+void VertexBuffer::allocateIndexedArrays(int corners, int triangleCorners) {
+    assert(!arraysLoaded);
+    assert(corners >= 0 && triangleCorners >= 0);
+    numberOfVertices = triangleCorners;
+    numberOfUniqueVertices = corners;
+    if (numberOfVertices > 0) {
+        vertexArray = new float[3 * (size_t)corners];
+        texCoordArray = new float[2 * (size_t)corners];
+        normalArray = new float[3 * (size_t)corners];
+        indexArray = new unsigned int[(size_t)triangleCorners];
+    }
+    arraysLoaded = true;
+}
+
+void VertexBuffer::setIndex(size_t i, unsigned int corner) {
+    assert(indexArray != nullptr && i < (size_t)numberOfVertices && corner < (unsigned int)numberOfUniqueVertices);
+    indexArray[i] = corner;
+}
+
+size_t VertexBuffer::arrayCorners() const {
+    return (size_t)(indexArray != nullptr ? numberOfUniqueVertices : numberOfVertices);
+}
+
 void VertexBuffer::setVertex(size_t i, const Vector3D& position, const Vector3D& normal, float s, float t) {
-    assert(i < (size_t)numberOfVertices);
+    assert(i < arrayCorners());
     vertexArray[3 * i] = position.x;
     vertexArray[3 * i + 1] = position.y;
     vertexArray[3 * i + 2] = position.z;
@@ -136,22 +161,20 @@ struct Corner {
     bool operator==(const Corner& other) const { return std::memcmp(bits, other.bits, sizeof bits) == 0; }
 };
 
-struct CornerHash {
-    size_t operator()(const Corner& corner) const {
-        std::uint64_t h = 1469598103934665603ull;
-        for (std::uint32_t b : corner.bits) {
-            h = (h ^ b) * 1099511628211ull;
-        }
-        return (size_t)(h ^ (h >> 32));
+std::uint32_t hashOf(const Corner& corner) {
+    std::uint64_t h = 1469598103934665603ull;
+    for (std::uint32_t b : corner.bits) {
+        h = (h ^ b) * 1099511628211ull;
     }
-};
+    return (std::uint32_t)(h ^ (h >> 32));
+}
 
 }  // namespace
 
 float VertexBuffer::getExtent() {
     if (extent < 0.0f) {
         double farthest = 0.0;
-        for (int i = 0; vertexArray != nullptr && i < numberOfVertices; ++i) {
+        for (size_t i = 0; vertexArray != nullptr && i < arrayCorners(); ++i) {
             const float* v = vertexArray + 3 * i;
             farthest = std::max(farthest, std::sqrt((double)v[0] * v[0] + (double)v[1] * v[1] + (double)v[2] * v[2]));
         }
@@ -166,41 +189,69 @@ void VertexBuffer::loadVertexBuffer() {
     getExtent();
     size_t n = (size_t)numberOfVertices;
     std::vector<float> positions, coords, normals;
-    std::vector<std::uint32_t> indices(n);
-    std::unordered_map<Corner, std::uint32_t, CornerHash> seen;
-    seen.reserve(n);
-    for (size_t i = 0; i < n; ++i) {
-        Corner corner;
-        std::memcpy(corner.bits, vertexArray + 3 * i, 12);
-        std::memcpy(corner.bits + 3, texCoordArray + 2 * i, 8);
-        std::memcpy(corner.bits + 5, normalArray + 3 * i, 12);
-        auto found = seen.emplace(corner, (std::uint32_t)(positions.size() / 3));
-        if (found.second) {
-            positions.insert(positions.end(), vertexArray + 3 * i, vertexArray + 3 * i + 3);
-            coords.insert(coords.end(), texCoordArray + 2 * i, texCoordArray + 2 * i + 2);
-            normals.insert(normals.end(), normalArray + 3 * i, normalArray + 3 * i + 3);
+    std::vector<std::uint32_t> indices;
+    const float *uniquePositions, *uniqueCoords, *uniqueNormals;
+    const std::uint32_t* cornerNumbers;
+    if (indexArray != nullptr) {
+        uniquePositions = vertexArray;
+        uniqueCoords = texCoordArray;
+        uniqueNormals = normalArray;
+        cornerNumbers = indexArray;
+    } else {
+        // A corner is shared with the last identical one whose hash took
+        // its slot: neighbouring triangles' corners come close together, so
+        // nearly every repeat is found without a growing map, and a repeat
+        // missed only costs one more corner, never a different picture.
+        indices.resize(n);
+        size_t slots = 1024;
+        while (slots < 2 * n && slots < ((size_t)1 << 17)) {
+            slots *= 2;
         }
-        indices[i] = found.first->second;
+        std::vector<std::uint32_t> lastInSlot(slots, UINT32_MAX);
+        std::vector<Corner> kept;
+        kept.reserve(n);
+        positions.reserve(3 * n);
+        coords.reserve(2 * n);
+        normals.reserve(3 * n);
+        for (size_t i = 0; i < n; ++i) {
+            Corner corner;
+            std::memcpy(corner.bits, vertexArray + 3 * i, 12);
+            std::memcpy(corner.bits + 3, texCoordArray + 2 * i, 8);
+            std::memcpy(corner.bits + 5, normalArray + 3 * i, 12);
+            std::uint32_t& slot = lastInSlot[hashOf(corner) & (slots - 1)];
+            if (slot == UINT32_MAX || !(kept[slot] == corner)) {
+                slot = (std::uint32_t)kept.size();
+                kept.push_back(corner);
+                positions.insert(positions.end(), vertexArray + 3 * i, vertexArray + 3 * i + 3);
+                coords.insert(coords.end(), texCoordArray + 2 * i, texCoordArray + 2 * i + 2);
+                normals.insert(normals.end(), normalArray + 3 * i, normalArray + 3 * i + 3);
+            }
+            indices[i] = slot;
+        }
+        numberOfUniqueVertices = (int)(positions.size() / 3);
+        uniquePositions = positions.data();
+        uniqueCoords = coords.data();
+        uniqueNormals = normals.data();
+        cornerNumbers = indices.data();
     }
-    GLsizeiptrARB u = (GLsizeiptrARB)(positions.size() / 3);
-    numberOfUniqueVertices = (int)u;
+    GLsizeiptrARB u = (GLsizeiptrARB)numberOfUniqueVertices;
     vbo = 0;
     glGenBuffersARB(1, &vbo);
     glBindBufferARB(GL_ARRAY_BUFFER_ARB, vbo);
     assert(glIsBufferARB(vbo));
     glBufferDataARB(GL_ARRAY_BUFFER_ARB, 32 * u, NULL, GL_STATIC_DRAW_ARB);
-    glBufferSubDataARB(GL_ARRAY_BUFFER_ARB, 0, 12 * u, positions.data());
-    glBufferSubDataARB(GL_ARRAY_BUFFER_ARB, 12 * u, 8 * u, coords.data());
-    glBufferSubDataARB(GL_ARRAY_BUFFER_ARB, 20 * u, 12 * u, normals.data());
+    glBufferSubDataARB(GL_ARRAY_BUFFER_ARB, 0, 12 * u, uniquePositions);
+    glBufferSubDataARB(GL_ARRAY_BUFFER_ARB, 12 * u, 8 * u, uniqueCoords);
+    glBufferSubDataARB(GL_ARRAY_BUFFER_ARB, 20 * u, 12 * u, uniqueNormals);
     glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
     ibo = 0;
     glGenBuffersARB(1, &ibo);
     glBindBufferARB(GL_ELEMENT_ARRAY_BUFFER_ARB, ibo);
-    if (u <= 65536) {
-        std::vector<std::uint16_t> shortIndices(indices.begin(), indices.end());
+    if (usesShortIndices()) {
+        std::vector<std::uint16_t> shortIndices(cornerNumbers, cornerNumbers + n);
         glBufferDataARB(GL_ELEMENT_ARRAY_BUFFER_ARB, 2 * n, shortIndices.data(), GL_STATIC_DRAW_ARB);
     } else {
-        glBufferDataARB(GL_ELEMENT_ARRAY_BUFFER_ARB, 4 * n, indices.data(), GL_STATIC_DRAW_ARB);
+        glBufferDataARB(GL_ELEMENT_ARRAY_BUFFER_ARB, 4 * n, cornerNumbers, GL_STATIC_DRAW_ARB);
     }
     glBindBufferARB(GL_ELEMENT_ARRAY_BUFFER_ARB, 0);
     freeArrays();

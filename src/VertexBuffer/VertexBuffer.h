@@ -29,6 +29,9 @@ public:
     // The element buffer and how many distinct corners the upload kept.
     unsigned int ibo;
     int numberOfUniqueVertices;
+    // Made by allocateIndexedArrays: numberOfVertices corner numbers into
+    // arrays of numberOfUniqueVertices corners. Null otherwise.
+    unsigned int* indexArray;
     // Below zero until measured.
     float extent;
 
@@ -43,7 +46,15 @@ public:
     // Once per buffer, instead of loadArrays: arrays for that many vertices,
     // for the caller to fill in loadArrays' layout.
     void allocateArrays(int vertices);
-    // Vertex i of arrays made by allocateArrays.
+    // Once per buffer, instead of loadArrays: arrays for that many distinct
+    // corners and the triangles' corner numbers, for the caller to fill in.
+    // The upload keeps them as they are; a caller that shares only truly
+    // identical corners gets the same picture as from allocateArrays.
+    void allocateIndexedArrays(int corners, int triangleCorners);
+    // Triangle corner i of arrays made by allocateIndexedArrays.
+    void setIndex(size_t i, unsigned int corner);
+    // Vertex i of arrays made by allocateArrays (corner i of those made by
+    // allocateIndexedArrays).
     void setVertex(size_t i, const Vector3D& position, const Vector3D& normal, float s, float t);
     void loadVertexBuffer();
     // Uploads on the first call. A buffer without triangles draws nothing.
@@ -67,6 +78,8 @@ private:
     bool bindForDrawing();
     void unbindAfterDrawing();
     bool usesShortIndices() const;
+    // How many corners the arrays hold.
+    size_t arrayCorners() const;
     VertexBuffer(const VertexBuffer&) = delete;
     VertexBuffer& operator=(const VertexBuffer&) = delete;
 };

@@ -19,10 +19,21 @@ void addLeafSheet(MeshBuilder& m, const Xform& place, double length, double widt
 
 namespace {
 
+// The ends are fans over the side's own rim corners, so a segment sends
+// few distinct corners to the renderer: the game draws about a hundred
+// thousand of them.
 MeshBuilder internode(double length, double r0, double r1, int sides) {
     MeshBuilder m;
     double around = std::max(1.0, std::round(2 * kPi * r0 / kTileBark));
-    m.lathe(MeshBuilder::sharpLoop({{0, 0}, {r0, 0}, {r1, length}, {0, length}}), sides, around, 1 / kTileBark);
+    m.lathe({{r0, 0}, {r1, length}}, sides, around, 1 / kTileBark);
+    // The lathe's two triangles a side: (bottom j, bottom j+1, top j+1), (bottom j, top j+1, top j).
+    std::vector<Corner> side = m.getCorners();
+    Corner bottom{{0, 0, 0}, 0.5 * around, side[0].v, {0, -1, 0}};
+    Corner top{{0, length, 0}, 0.5 * around, side[2].v, {0, 1, 0}};
+    for (int j = 0; j < sides; ++j) {
+        m.triangle(bottom, side[6 * j + 1], side[6 * j]);
+        m.triangle(top, side[6 * j + 5], side[6 * j + 2]);
+    }
     return m;
 }
 
@@ -34,9 +45,15 @@ MeshBuilder trunk() {
     return m;
 }
 
+// Flat, unlike the small leaves of the buildings and figures: a tree grows
+// hundreds of them, and two triangles a side keep its corners few.
 MeshBuilder leaf() {
+    const double length = 1.4, width = 0.7;
     MeshBuilder m;
-    addLeafSheet(m, Xform(), 1.4, 0.7);
+    auto c = [&](double x, double y) { return Corner{{x, y, 0}, 0.5 + x / width, 1.0 - y / length, {0, 0, 1}}; };
+    Corner base = c(0, 0), left = c(-width / 2, length * 0.45), tip = c(0, length), right = c(width / 2, length * 0.45);
+    m.sheetTriangle(base, right, tip);
+    m.sheetTriangle(base, tip, left);
     return m;
 }
 

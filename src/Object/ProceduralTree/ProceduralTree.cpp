@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cassert>
+#include <map>
 #include <utility>
 
 #include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
+#include "Object/ProceduralTree/Bud/PartCorners.h"
 #include "OpenGL/OpenGL.h"
 #include "Texture/Texture.h"
 
@@ -61,35 +63,45 @@ void ProceduralTree::seed(Vector3D p) {
             buds.erase(buds.begin() + i);
         }
     }
+    bake();
 }
 
-// Baking waits for the first draw (or look at the buffers): a tree on an
-// island never visited then costs no vertex arrays, and the picture is the
-// same since the grown parts do not change after growth.
+// Baked once the tree has grown, at start-up: the first sight of an island
+// then costs no more than uploading its trees. Each part's mesh gives its
+// distinct corners once.
 void ProceduralTree::bake() {
     if (baked) {
         return;
     }
     baked = true;
-    // The parts' vertices go straight into arrays of the exact size, with
-    // no triangles made on the way.
     Vector3D p = seedPosition;
-    size_t branchVertices = 0, leafVertices = 0;
+    std::map<Mesh*, PartCorners> meshCorners;
+    auto cornersOf = [&meshCorners](Mesh* mesh) -> const PartCorners& {
+        auto found = meshCorners.find(mesh);
+        if (found == meshCorners.end()) {
+            found = meshCorners.emplace(mesh, PartCorners(mesh)).first;
+        }
+        return found->second;
+    };
+    size_t branchCorners = 0, branchIndices = 0, leafCorners = 0, leafIndices = 0;
     for (Internode& internode : internodes) {
-        branchVertices += internode.countVertices();
+        branchCorners += cornersOf(internode.getMesh()).corners.size();
+        branchIndices += internode.countVertices();
     }
     for (Leaf& leaf : leaves) {
-        leafVertices += leaf.countVertices();
+        leafCorners += cornersOf(leaf.getMesh()).corners.size();
+        leafIndices += leaf.countVertices();
     }
-    branchVertexBuffer.allocateArrays((int)branchVertices);
-    leafVertexBuffer.allocateArrays((int)leafVertices);
-    size_t next = 0;
+    branchVertexBuffer.allocateIndexedArrays((int)branchCorners, (int)branchIndices);
+    leafVertexBuffer.allocateIndexedArrays((int)leafCorners, (int)leafIndices);
+    size_t corner = 0, index = 0;
     for (Internode& internode : internodes) {
-        internode.writeVertices(&branchVertexBuffer, next, p);
+        internode.writeVertices(&branchVertexBuffer, cornersOf(internode.getMesh()), corner, index, p);
     }
-    next = 0;
+    corner = 0;
+    index = 0;
     for (Leaf& leaf : leaves) {
-        leaf.writeVertices(&leafVertexBuffer, next, p);
+        leaf.writeVertices(&leafVertexBuffer, cornersOf(leaf.getMesh()), corner, index, p);
     }
 }
 

@@ -23,17 +23,15 @@ public:
                    Mesh* order4To5Mesh, Mesh* order6To9Mesh);
     virtual ~ProceduralTree();
 
-    // Grows the tree at position; once per tree. Its vertex arrays are
-    // made at the first draw.
+    // Grows the tree at position and bakes its vertex arrays; once per
+    // tree. They are uploaded at the first draw, then kept.
     void seed(Vector3D position);
     void draw() override;
     Mesh* getMeshForInternodeOrder(int order);
     bool isHeightMap();
     // How far from its position anything it draws can reach; measured once.
     float getDrawnRadius();
-    // Gives back the baked vertices, made again at the next draw: a tree
-    // holds about a megabyte of them, and the islands over five hundred
-    // trees.
+    // Gives back the baked vertices, made again at the next draw.
     void releaseBuffers();
     bool isBaked() const;
 

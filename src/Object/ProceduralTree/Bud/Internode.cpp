@@ -5,6 +5,7 @@
 #include "GeneralMath/GeneralMath.h"
 #include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
+#include "Object/ProceduralTree/Bud/PartCorners.h"
 #include "VertexBuffer/VertexBuffer.h"
 
 Internode::Internode(Vector3D start, int order, Vector3D direction, Vector3D end, Mesh* mesh)
@@ -67,18 +68,21 @@ size_t Internode::countVertices() {
     return count;
 }
 
-void Internode::writeVertices(VertexBuffer* buffer, size_t& next, Vector3D treePosition) {
+void Internode::writeVertices(VertexBuffer* buffer, const PartCorners& corners, size_t& nextCorner,
+                              size_t& nextIndex, Vector3D treePosition) {
     if (mesh == nullptr) {
         return;
     }
     Vector3D offset = start.subtract(&treePosition);
     UpTurn turn(end.subtract(&start));
-    for (Polygon3D* source : mesh->polygons) {
-        for (Vertex* vertex : *source->getVertices()) {
-            Vector3D texCoord = vertex->hasTextureCoord() ? vertex->getTextureCoord() : Vector3D(0, 0, 0);
-            buffer->setVertex(next++, place(vertex->getPosition(), turn, offset), vertex->getNormal(), texCoord.x,
-                              texCoord.y);
-        }
+    size_t first = nextCorner;
+    for (Vertex* vertex : corners.corners) {
+        Vector3D texCoord = vertex->hasTextureCoord() ? vertex->getTextureCoord() : Vector3D(0, 0, 0);
+        buffer->setVertex(nextCorner++, place(vertex->getPosition(), turn, offset), vertex->getNormal(), texCoord.x,
+                          texCoord.y);
+    }
+    for (unsigned int corner : corners.triangleCorners) {
+        buffer->setIndex(nextIndex++, (unsigned int)(first + corner));
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
+#include "Object/ProceduralTree/Bud/PartCorners.h"
 #include "Object/ProceduralTree/Bud/UpTurn.h"
 #include "VertexBuffer/VertexBuffer.h"
 
@@ -51,21 +52,24 @@ size_t Leaf::countVertices() {
     return count;
 }
 
-void Leaf::writeVertices(VertexBuffer* buffer, size_t& next, Vector3D treePosition) {
+void Leaf::writeVertices(VertexBuffer* buffer, const PartCorners& corners, size_t& nextCorner, size_t& nextIndex,
+                         Vector3D treePosition) {
     if (mesh == nullptr) {
         return;
     }
     Vector3D offset = position.subtract(&treePosition);
     UpTurn turn(direction);
-    for (Polygon3D* source : mesh->polygons) {
-        for (Vertex* vertex : *source->getVertices()) {
-            Vector3D p = turn.apply(vertex->getPosition());
-            p = p.add(&offset);
-            Vector3D n = turn.apply(vertex->getNormal());
-            bool textured = vertex->hasTextureCoord();
-            Vector3D texCoord = textured ? vertex->getTextureCoord() : Vector3D(0, 0, 0);
-            buffer->setVertex(next++, p, n, texCoord.x, texCoord.y);
-        }
+    size_t first = nextCorner;
+    for (Vertex* vertex : corners.corners) {
+        Vector3D p = turn.apply(vertex->getPosition());
+        p = p.add(&offset);
+        Vector3D n = turn.apply(vertex->getNormal());
+        bool textured = vertex->hasTextureCoord();
+        Vector3D texCoord = textured ? vertex->getTextureCoord() : Vector3D(0, 0, 0);
+        buffer->setVertex(nextCorner++, p, n, texCoord.x, texCoord.y);
+    }
+    for (unsigned int corner : corners.triangleCorners) {
+        buffer->setIndex(nextIndex++, (unsigned int)(first + corner));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "Vector3D/Vector3D.h"
 
 class Mesh;
+class PartCorners;
 class Polygon3D;
 class VertexBuffer;
 
@@ -27,9 +28,12 @@ public:
     void collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition);
     // How many vertices collectPolys makes.
     size_t countVertices();
-    // The vertices collectPolys makes, written straight into the buffer's
-    // arrays (as loadArrays would lay them out) from vertex next on.
-    void writeVertices(VertexBuffer* buffer, size_t& next, Vector3D treePosition);
+    // The vertices collectPolys makes, written into arrays made by the
+    // buffer's allocateIndexedArrays: the mesh's distinct corners (corners,
+    // made from this part's mesh) from corner nextCorner on, and its
+    // triangles' corner numbers from nextIndex on.
+    void writeVertices(VertexBuffer* buffer, const PartCorners& corners, size_t& nextCorner, size_t& nextIndex,
+                       Vector3D treePosition);
 
 private:
     Vector3D direction;
