@@ -246,7 +246,7 @@ void Nature::draw(VisibleObjectSet* visible) {
     for (ProceduralTree* tree : trees) {
         if (visible->count(reinterpret_cast<std::uintptr_t>(tree)) &&
             cull.sphereMayShow(tree->getPosition(), tree->getDrawnRadius())) {
-            tree->draw();
+            tree->draw(&cull, nullptr);
         }
     }
 }
@@ -261,7 +261,7 @@ void Nature::drawInFrustum(Frustum* frustum, const ScreenBoxCull* cull) {
     }
     for (ProceduralTree* tree : trees) {
         if (frustum->objectInFrustum(tree) && (!cull || cull->sphereMayShow(tree->getPosition(), tree->getDrawnRadius()))) {
-            tree->draw();
+            tree->draw(nullptr, cull);
         }
     }
 }

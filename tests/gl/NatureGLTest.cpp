@@ -16,8 +16,10 @@
 #include "Object/ProceduralTree/ProceduralTree.h"
 #include "Object/StaticObject/StaticObject.h"
 #include "OpenGL/OpenGL.h"
+#include "ScreenBoxCull/ScreenBoxCull.h"
 #include "Texture/Texture.h"
 #include "TexturesMeshes/TexturesMeshes.h"
+#include "ViewCull/ViewCull.h"
 #include "support/Fixtures.h"
 #include "support/GLWindow.h"
 
@@ -354,6 +356,101 @@ TEST(NatureFromThePack, HomeIslandShowsItsPlantsWhereTheOverlaysPutThem) {
     }
     ASSERT_GT(away, 50000);
     EXPECT_LT(changedAway, away / 500) << changedAway << " pixels of " << away << " away from plants changed";
+}
+
+// A tree of the pack drawn with its runs of parts culled against the view,
+// or against a portal's scissor box, makes exactly the picture of the whole
+// tree, while sending fewer triangles where part of it is out of sight.
+TEST(NatureFromThePack, CullingATreesPartsKeepsThePicture) {
+    const char* data = std::getenv("TAVIR_DATA_DIR");
+    std::string pack = data ? data : "";
+    if (pack.empty() || !std::filesystem::exists(pack + "/ObjFiles/leaf1.obj")) {
+        GTEST_SKIP() << "no tree meshes in the asset pack (TAVIR_DATA_DIR)";
+    }
+    GLWindow window;
+    ASSERT_TRUE(window.isOpen()) << window.getError();
+    WorkingDirectory inPack(pack);
+    std::unique_ptr<TexturesMeshes> registry(new TexturesMeshes());
+    TexturesMeshes& t = *registry;
+    srand(3);
+    ProceduralTree tree(t.leaf1Mesh, t.trunkMesh, t.branch1Mesh, t.branch2Mesh, t.branch3Mesh, t.branch4Mesh,
+                        t.branch5Mesh);
+    const Vector3D foot(12, 3, -7);
+    tree.seed(foot);
+    gameLighting();
+    GLuint query = 0;
+    glGenQueries(1, &query);
+
+    const double r = tree.getDrawnRadius(), x = foot.x, y = foot.y, z = foot.z;
+    ASSERT_GT(r, 5);
+    struct View {
+        const char* name;
+        double eye[3], centre[3];
+        bool someOut;  // whether part of the tree lies out of the view
+    } views[] = {
+        {"from afar, all of it", {x, y + r / 2, z + 3 * r}, {x, y + r / 2, z}, false},
+        {"half past the left edge", {x, y + r / 2, z + 2 * r}, {x + 1.2 * r, y + r / 2, z}, true},
+        {"under the crown, looking up", {x + 2, y + 3, z}, {x + 3, y + 2 * r, z - 1}, true},
+        {"beside the trunk, looking out", {x + 1.5, y + r / 2, z}, {x + 50, y + r / 2, z + 5}, true},
+    };
+    for (const View& view : views) {
+        SCOPED_TRACE(view.name);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        gluPerspective(45, 4.0 / 3.0, 0.1, 1000);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        gluLookAt(view.eye[0], view.eye[1], view.eye[2], view.centre[0], view.centre[1], view.centre[2], 0, 1, 0);
+        const GLfloat sun[] = {1.0f, 200.0f, 1.0f, 0.0f};
+        glLightfv(GL_LIGHT0, GL_POSITION, sun);
+        // Also through a scissor box, as inside a portal's opening.
+        for (bool scissored : {false, true}) {
+            SCOPED_TRACE(scissored ? "scissored" : "whole window");
+            if (scissored) {
+                glScissor(330, 240, 120, 90);
+                glEnable(GL_SCISSOR_TEST);
+            }
+            ViewCull viewCull;
+            viewCull.readFromGL();
+            ScreenBoxCull boxCull;
+            boxCull.readFromGL();
+            std::vector<unsigned char> pictures[3];
+            GLuint sent[3];
+            for (int way = 0; way < 3; ++way) {
+                glClearColor(0, 0, 0, 1);
+                glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+                glBeginQuery(GL_PRIMITIVES_GENERATED, query);
+                if (way == 0) tree.draw();
+                if (way == 1) tree.draw(&viewCull, nullptr);
+                if (way == 2) tree.draw(nullptr, &boxCull);
+                glEndQuery(GL_PRIMITIVES_GENERATED);
+                glGetQueryObjectuiv(query, GL_QUERY_RESULT, &sent[way]);
+                glFinish();
+                pictures[way] = window.readPixels(0, 0, GLWindow::width, GLWindow::height);
+            }
+            glDisable(GL_SCISSOR_TEST);
+            EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+            size_t lit = 0, differing[3] = {0, 0, 0};
+            for (size_t p = 0; p < pictures[0].size(); ++p) {
+                lit += pictures[0][p] != 0;
+                for (int way = 1; way < 3; ++way) differing[way] += pictures[way][p] != pictures[0][p];
+            }
+            EXPECT_EQ(differing[1], 0u) << "culled against the view";
+            EXPECT_EQ(differing[2], 0u) << "culled against the scissor box";
+            EXPECT_GT(lit, 3000u) << "the tree is in the picture";
+            if (view.someOut || scissored) {
+                EXPECT_LT(sent[1], sent[0]);
+            } else {
+                EXPECT_EQ(sent[1], sent[0]);
+            }
+            if (scissored) {
+                EXPECT_LT(sent[2], sent[0]);
+            } else {
+                EXPECT_EQ(sent[2], sent[0]) << "without a scissor box, the box cull lets all through";
+            }
+        }
+    }
+    glDeleteQueries(1, &query);
 }
 
 }  // namespace

@@ -12,7 +12,9 @@
 
 class Mesh;
 class Polygon3D;
+class ScreenBoxCull;
 class Texture;
+class ViewCull;
 
 // A tree grown once from buds, then drawn as two vertex buffers (branches
 // and leaves) holding coordinates relative to the tree's position. Growth
@@ -27,6 +29,10 @@ public:
     // tree. They are uploaded at the first draw, then kept.
     void seed(Vector3D position);
     void draw() override;
+    // The same, leaving out the runs of parts wholly outside either cull
+    // (each may be null), read where the tree's position is in the
+    // model-view's coordinates: the picture is the same.
+    void draw(const ViewCull* view, const ScreenBoxCull* box);
     Mesh* getMeshForInternodeOrder(int order);
     bool isHeightMap();
     // How far from its position anything it draws can reach; measured once.
@@ -60,12 +66,25 @@ private:
     VertexBuffer leafVertexBuffer;
     VertexBuffer branchVertexBuffer;
 
+    // A run of consecutive parts in a buffer: its triangle corners, and a
+    // sphere about a point relative to the tree that holds them all.
+    struct PartRun {
+        int first, count;
+        Vector3D centre;
+        double radius;
+    };
+    std::vector<PartRun> branchRuns, leafRuns;
+    class RunMaker;
+
     // Where seed grew the tree: the baked coordinates are relative to it.
     Vector3D seedPosition;
     bool baked = false;
     float drawnRadius = -1.0f;
 
     void bake();
+    void setUpDrawing(Texture* texture);
+    void drawRuns(VertexBuffer& buffer, const std::vector<PartRun>& runs, const ViewCull* view,
+                  const ScreenBoxCull* box);
 
     ProceduralTree(const ProceduralTree&) = delete;
     ProceduralTree& operator=(const ProceduralTree&) = delete;
