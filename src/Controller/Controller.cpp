@@ -686,6 +686,19 @@ void Controller::updateMissiles() {
             i--;
         }
     }
+    // A spirit this step killed may have held one.
+    retireDroppedMissiles();
+}
+
+void Controller::retireDroppedMissiles() {
+    for (size_t i = 0; i < missiles.size();) {
+        if (missiles[i]->getDropped()) {
+            delete missiles[i];
+            missiles.erase(missiles.begin() + i);
+        } else {
+            i++;
+        }
+    }
 }
 
 void Controller::openPortal(Portal*& slot, Polygon3D* polygon, Vector3D point, Vector3D velocity) {
@@ -916,8 +929,7 @@ void Controller::setCurrentIsland(int islandIndex) {
         delete missile;
     }
     missiles.clear();
-    // The hero, and spirits on any island, may still hold one of them; a
-    // spirit lets go of its held missile when it dies.
+    // The hero, and spirits on any island, may still hold one of them.
     hero.clearMissileInHand();
     for (Island* each : islands) {
         if (!each) continue;

@@ -217,6 +217,8 @@ private:
     void freeIfUsedUp(HoldableItem* item);
     void openMainMenu();
     void printStatistics();
+    // The fire balls whose throwers died before letting go.
+    void retireDroppedMissiles();
 
     Controller(const Controller&) = delete;
     Controller& operator=(const Controller&) = delete;

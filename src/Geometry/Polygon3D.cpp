@@ -48,6 +48,16 @@ Vector3D Polygon3D::getIntersection(Vector3D* p1, Vector3D* p2, bool& hit) {
 }
 
 bool Polygon3D::isPointWithinTriangle(Vector3D* p) {
+    double u = 0, v = 0;
+    return getBarycentric(p, u, v) && u > 0 && v > 0 && u + v < 1;
+}
+
+bool Polygon3D::isPointOnTriangle(Vector3D* p, double margin) {
+    double u = 0, v = 0;
+    return getBarycentric(p, u, v) && u >= -margin && v >= -margin && u + v <= 1 + margin;
+}
+
+bool Polygon3D::getBarycentric(Vector3D* p, double& u, double& v) {
     Vertex* v0 = vertices.at(0);
     Vertex* v1 = vertices.at(1);
     Vertex* v2 = vertices.at(2);
@@ -65,9 +75,9 @@ bool Polygon3D::isPointWithinTriangle(Vector3D* p) {
     // the answer for points on an edge.
     double d12 = (double)e1.x * e2.x + (double)e1.y * e2.y + (double)e1.z * e2.z;
     double inv = 1.0 / ((double)d00 * d11 - (double)d01 * d01);
-    double u = ((double)d11 * d02 - d01 * d12) * inv;
-    double v = (d00 * d12 - (double)d01 * d02) * inv;
-    return u > 0 && v > 0 && u + v < 1;
+    u = ((double)d11 * d02 - d01 * d12) * inv;
+    v = (d00 * d12 - (double)d01 * d02) * inv;
+    return true;
 }
 
 bool Polygon3D::doesSphereCollide(Vector3D* centre, float radius) {

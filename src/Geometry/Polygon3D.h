@@ -39,6 +39,9 @@ public:
     Vector3D getIntersection(Vector3D* p1, Vector3D* p2, bool& hit);
     // Strict: points on an edge or corner are outside.
     bool isPointWithinTriangle(Vector3D* p);
+    // Edges and corners count, and so do points up to `margin` (a fraction
+    // of the edges) beyond them.
+    bool isPointOnTriangle(Vector3D* p, double margin);
     // Probes six horizontal directions only; the first crossing decides.
     bool doesSphereCollide(Vector3D* centre, float radius);
     bool isDiagonal();
@@ -52,6 +55,9 @@ public:
 
 private:
     void drawAs(unsigned int primitive);
+    // The point's weights along the edges to the third and second corner;
+    // false without three corners.
+    bool getBarycentric(Vector3D* p, double& u, double& v);
     Polygon3D(const Polygon3D&) = delete;
     Polygon3D& operator=(const Polygon3D&) = delete;
 };

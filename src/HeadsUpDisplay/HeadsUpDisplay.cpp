@@ -358,11 +358,16 @@ void HeadsUpDisplay::drawFullScreenPicture(Texture& texture) {
     if (found == pictureCovers.end()) {
         found = pictureCovers.emplace(&texture, ScreenPictureCover()).first;
         // Loads it first: a picture that cannot be read is reported once,
-        // by the texture, and drawn whole as before.
+        // by the texture.
         texture.bindGLTexture();
         if (!texture.textureFailed) {
             found->second.readPicture(texture);
         }
+    }
+    // Left out rather than drawn untextured, which would cover the whole
+    // screen in white.
+    if (texture.textureFailed) {
+        return;
     }
     found->second.drawFullScreen(texture);
 }

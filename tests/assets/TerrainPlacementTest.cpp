@@ -261,8 +261,8 @@ TEST(TerrainPlacement, CameraPathsStayClearOfTheGround) {
 // Each island's key sets the hero down at its start facing north, with the
 // camera orbiting ten units behind him and a little above. Ground rising
 // behind the start pulls the camera in until his back fills the screen, or
-// hides him below the waist; the camera's own test can slip along a seam
-// of the grid, so the ground is also sampled under the sight line.
+// hides him below the waist; the ground is also sampled under the sight
+// line, apart from the camera's own test.
 TEST(TerrainPlacement, TheCameraSeesTheWholeHeroFromItsFullOrbitAtEveryStart) {
     Controller& c = gameWorld();
     Problems problems;

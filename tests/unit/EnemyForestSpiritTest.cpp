@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -12,7 +13,9 @@
 #include "Object/Character/ForestSpirit/EnemyForestSpirit/EnemyForestSpirit.h"
 #include "Object/HeightMap/HeightMap.h"
 #include "Object/Missile/Missile.h"
+#include "Object/Missile/PortalMissile/PortalMissile.h"
 #include "Object/Portal/Portal.h"
+#include "Object/StaticObject/StaticObject.h"
 #include "support/GameFolder.h"
 #include "support/VectorExpect.h"
 
@@ -365,6 +368,32 @@ TEST_F(EnemyTest, WalksItsPathAndStopsWhereThePartsSay) {
     EXPECT_NEAR(apart(s->getPosition(), Vector3D(0, STAND, 0)), 0.2f, 1e-5f);
 }
 
+// Boxed in by a ring of posts, a spirit finds every probe ahead blocked and
+// makes a detour each frame. It stays where it is, turning to look for a
+// way out, and its path stays the destination behind one detour.
+TEST_F(EnemyTest, ABoxedInSpiritsPathStaysBounded) {
+    std::vector<Object*>& objects = c->islands[ISLAND]->otherStaticObjectsNoBuildings;
+    for (int k = 0; k < 12; ++k) {
+        StaticObject* post = new StaticObject();
+        Vector3D at = Vector3D(0, STAND, 4).rotateAroundYAxis(k * M_PI / 6);
+        post->setPosition(at);
+        post->setCollisionRadius(1);
+        objects.push_back(post);
+    }
+    std::unique_ptr<OpenEnemy> s = spirit(0, 0, false);
+    Vector3D target(0, STAND, 40);
+    s->createAStarPathToHero(&target, c);
+    size_t longest = 0;
+    for (int frame = 0; frame < 3000; ++frame) {
+        s->update(c);
+        longest = std::max(longest, s->wayPoints.size());
+    }
+    EXPECT_TRUE(vectorNear(s->getPosition(), Vector3D(0, STAND, 0), 0)) << "never steps into a post";
+    EXPECT_LE(longest, 3u);
+    ASSERT_FALSE(s->wayPoints.empty());
+    EXPECT_TRUE(vectorNear(s->wayPoints.back(), target, 0)) << "still bound for its destination";
+}
+
 // A throw pauses the spirit for 20 grounded frames, and in the air the
 // pause does not run down.
 TEST_F(EnemyTest, AThrowPausesTwentyGroundedFrames) {
@@ -399,22 +428,52 @@ TEST_F(EnemyTest, AThrowPausesTwentyGroundedFrames) {
     EXPECT_EQ(s->pauseCounter, 7);
 }
 
-// Killed with a fire ball still in its hand, a spirit lets it go: the
-// controller, which retires only launched missiles, then removes it like
-// any other miss instead of keeping it listed for good.
-TEST_F(EnemyTest, AFireBallInTheHandOfADeadSpiritIsStillRetired) {
-    std::unique_ptr<OpenEnemy> s = spirit(0, 0, true);
+// Killed on any frame of its throw before the limbs let go (the throw's own
+// frame and the two after it), a spirit takes the fire ball in its hand
+// with it: the ball never flies, and the controller's list keeps none of
+// it. Killed a frame later, the ball is already on its way and flies on.
+TEST_F(EnemyTest, AFireBallInTheHandOfADeadSpiritDiesWithIt) {
     putHero(Vector3D(0, STAND + 20, 25));  // within 50 and in view, above
+    std::vector<EnemyForestSpirit*>& spirits = c->islands[ISLAND]->forestSpirits;
+    for (int frames = 1; frames <= 4; ++frames) {
+        SCOPED_TRACE(frames);
+        const double life = c->hero.getLifeFraction();
+        OpenEnemy* s = spirit(0, 0, true).release();
+        spirits.push_back(s);
+        nextRollIs(80);
+        for (int frame = 0; frame < frames; ++frame) s->update(c);
+        ASSERT_EQ(c->missiles.size(), 1u);
+        Missile* ball = c->missiles.front();
+        EXPECT_EQ(ball->getLaunched(), frames == 4);
+
+        // A portal missile at its body, as the controller moves it.
+        Vector3D at = s->getPosition(), still(0, 0, 0), up(0, 1, 0);
+        Missile* shot = new PortalMissile(&at, &still, &up);
+        shot->setLaunched(true);
+        c->addMissile(shot);
+        c->updateMissiles();
+        EXPECT_TRUE(spirits.empty()) << "killed";
+        if (frames < 4) {
+            EXPECT_TRUE(c->missiles.empty());
+        } else {
+            ASSERT_EQ(c->missiles.size(), 1u);
+            EXPECT_EQ(c->missiles.front(), ball);
+            EXPECT_TRUE(ball->getLaunched());
+        }
+        for (int frame = 0; frame < 2000 && !c->missiles.empty(); ++frame) c->updateMissiles();
+        EXPECT_TRUE(c->missiles.empty());
+        if (frames < 4) {
+            EXPECT_EQ(c->hero.getLifeFraction(), life) << "no ball reached the hero";
+        }
+    }
+
+    // Ended outside the missile step, it leaves its ball to the next one.
+    std::unique_ptr<OpenEnemy> s = spirit(0, 0, true);
     nextRollIs(80);
     s->update(c);
     ASSERT_EQ(c->missiles.size(), 1u);
-    Missile* ball = c->missiles.front();
-    EXPECT_FALSE(ball->getLaunched());
-    Vector3D aim = s->getViewDirection();
     s.reset();
-    EXPECT_TRUE(ball->getLaunched());
-    EXPECT_TRUE(vectorNear(ball->getVelocity(), aim.multiply(1.3)));
-    for (int frame = 0; frame < 2000 && !c->missiles.empty(); ++frame) c->updateMissiles();
+    c->updateMissiles();
     EXPECT_TRUE(c->missiles.empty());
 
     // A spirit that lived through its throw forgets the ball at launch:

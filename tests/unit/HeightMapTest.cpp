@@ -469,6 +469,68 @@ TEST(HeightMap, CollisionPolygonIsTheTriangleTheSegmentCrosses) {
     }
 }
 
+// A segment on a grid line, on a cell's diagonal or through a grid corner
+// crosses the ground on an edge, where the strict triangle test leaves it
+// out of every triangle that shares the edge; the query must still find
+// one. The map is flat at 3 but for a bump of 9 at the origin, whose cells
+// split along both diagonals; every segment crosses the ground once, at a
+// known point on an edge.
+TEST(HeightMap, CollisionPolygonFindsTheGroundAlongEdgesDiagonalsAndCorners) {
+    TempFolder folder;
+    const int side = 8;  // half 4: sample (i, j) at x = i - 4, z = j - 4
+    std::vector<uint8_t> bytes((size_t)side * side, b(3));
+    bytes[4 * side + 4] = b(9);
+    auto map = buildMap(folder, side, bytes);
+    struct Case {
+        const char* what;
+        Vector3D crossing;  // where it meets the ground
+        Vector3D along;     // the segment's way there, down; it runs from half of it before to half after
+    } cases[] = {
+        {"straight down onto a grid line of x", {-2, 3, -1.5f}, {0, -40, 0}},
+        {"straight down onto a grid line of z", {1.25f, 3, 2}, {0, -40, 0}},
+        {"straight down onto a cell's diagonal", {-2.5f, 3, -2.5f}, {0, -40, 0}},
+        {"straight down onto a grid corner", {-1, 3, 2}, {0, -40, 0}},
+        {"straight down onto the top of the bump", {0, 9, 0}, {0, -40, 0}},
+        {"straight down onto the bump's slope, on its edge", {0, 6, 0.5f}, {0, -40, 0}},
+        {"slanting along a grid line of x", {-2, 3, -1.5f}, {0, -10, 1}},
+        {"slanting along a grid line of z", {1.25f, 3, 2}, {1, -10, 0}},
+        {"slanting along a grid line over six cells", {-0.5f, 3, -2}, {6, -4, 0}},
+        {"slanting along a diagonal from top right to bottom left", {-2.5f, 3, -2.5f}, {0.7f, -10, -0.7f}},
+        {"slanting along a diagonal from top left to bottom right", {-0.5f, 3, 0.5f}, {0.7f, -10, 0.7f}},
+        {"slanting through a grid corner", {-1, 3, 2}, {0.7f, -10, 0.7f}},
+        {"slanting along the bump's slope", {0, 6, 0.5f}, {0, -10, 1}},
+    };
+    for (Case& c : cases) {
+        Vector3D half = c.along.multiply(0.5);
+        Vector3D start = c.crossing.subtract(&half), end = c.crossing.add(&half);
+        Vector3D offset = end.subtract(&start);
+        Polygon3D* hit = map->getCollisionPolygon(&offset, &end);
+        if (hit == nullptr) {
+            ADD_FAILURE() << c.what << ": no triangle";
+            continue;
+        }
+        bool found = false;
+        Vector3D crossing = hit->getIntersection(&start, &end, found);
+        EXPECT_TRUE(found) << c.what;
+        EXPECT_TRUE(vectorNear(crossing, c.crossing, 1e-4f)) << c.what;
+        EXPECT_TRUE(hit->isPointOnTriangle(&crossing, 1e-3)) << c.what;
+    }
+
+    // Still nothing where the segment stays off the ground.
+    struct Miss {
+        const char* what;
+        Vector3D start, end;
+    } misses[] = {
+        {"along a grid line, above the ground", {-2, 10, -3}, {-2, 4, 2}},
+        {"along a diagonal, stopping short", {-3, 8, -2}, {-2, 3.5f, -3}},
+        {"along a grid line, below the ground", {-3, 2, 1}, {2, 1, 1}},
+    };
+    for (Miss& m : misses) {
+        Vector3D offset = m.end.subtract(&m.start);
+        EXPECT_EQ(map->getCollisionPolygon(&offset, &m.end), nullptr) << m.what;
+    }
+}
+
 TEST(HeightMapDeathTest, BrokenFilesEndTheProgramWithOneLineNamingTheFile) {
     TempFolder folder;
     writeBmp8(folder, "narrow.bmp", 3, 4, std::vector<uint8_t>(12, b(1)));

@@ -528,6 +528,15 @@ void designIsland10(TerrainDesign& d) {
     b.shape(roughen(superellipse({0, 0}, 105, 104, 6), 4, 28, b.seed(1)), [&](double x, double z, double coast) {
         return std::max(12, hills(x, z, b.seed(2), 22 + 10 * rim(coast, 18), 9, 28, 3));
     });
+    // The start looks north over the lava lake: round the way from it to the
+    // lake the hills fall in gentle terraces to a low shore, where they
+    // would stand as a ridge of cliffs just before the hero.
+    const Region view = band({-8.61068, 27}, {-8.61068, 5}, 0);
+    b.canvas().paint(disc({-8.61068, 16}, 44), [&](double x, double z, int current) {
+        double out = view(x, z) + 3 * fractalNoise(x / 10, z / 10, b.seed(20), 2);
+        int terraces = (int)std::floor(std::max(0.0, out) / 5);
+        return current == TerrainCanvas::HOLE ? current : std::min(current, 12 + 3 * terraces);
+    });
     b.lake(lava10, 8.9974, true, 4, [](double inside) { return std::max(4, 8 - (int)(inside / 5)); });
     // South: the lowland of gate 15; a long stair along the south coast and a
     // flight north climb to gate 18's plateau.

@@ -463,6 +463,11 @@ Polygon3D* HeightMap::getCollisionPolygon(Vector3D* offset, Vector3D* end) {
     }
     int firstI = (int)std::min(std::max(lowX, 0.0), lastCell + 1), lastI = (int)std::min(highX, lastCell);
     int firstJ = (int)std::min(std::max(lowZ, 0.0), lastCell + 1), lastJ = (int)std::min(highZ, lastCell);
+    // A segment along a grid line or a cell's diagonal, or through a grid
+    // corner, crosses the ground on an edge, which the strict test leaves
+    // out of both triangles that share it. The first triangle whose edge it
+    // crosses answers when no triangle holds the crossing inside.
+    Polygon3D* onEdge = nullptr;
     for (int i = firstI; i <= lastI; ++i) {
         for (int j = firstJ; j <= lastJ; ++j) {
             for (int second = 0; second < 2; ++second) {
@@ -472,13 +477,20 @@ Polygon3D* HeightMap::getCollisionPolygon(Vector3D* offset, Vector3D* end) {
                 }
                 bool found = false;
                 Vector3D crossing = triangle->getIntersection(&start, end, found);
-                if (found && triangle->isPointWithinTriangle(&crossing)) {
+                if (!found) {
+                    continue;
+                }
+                if (triangle->isPointWithinTriangle(&crossing)) {
                     return triangle;
+                }
+                // Rounding puts a crossing on an edge a hair to either side.
+                if (onEdge == nullptr && triangle->isPointOnTriangle(&crossing, 1e-3)) {
+                    onEdge = triangle;
                 }
             }
         }
     }
-    return nullptr;
+    return onEdge;
 }
 
 float HeightMap::getSize() { return (float)size; }

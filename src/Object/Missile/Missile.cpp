@@ -11,7 +11,7 @@
 const float MISSILE_RADIUS = 0.5f;
 const float MISSILE_EXIT_MARGIN = 0.1f;
 
-Missile::Missile() : launched(false), texture(nullptr), spin(0.0f) {}
+Missile::Missile() : launched(false), dropped(false), texture(nullptr), spin(0.0f) {}
 
 Missile::Missile(Vector3D* position, Vector3D* velocity, Vector3D* up) : Missile() {
     initialize(position, velocity, up);
@@ -21,6 +21,7 @@ Missile::~Missile() {}
 
 void Missile::initialize(Vector3D* position, Vector3D* velocity, Vector3D* up) {
     launched = false;
+    dropped = false;
     texture = nullptr;
     this->position = *position;
     this->velocity = *velocity;
@@ -62,6 +63,10 @@ void Missile::setTexture(Texture* texture) { this->texture = texture; }
 bool Missile::getLaunched() { return launched; }
 
 void Missile::setLaunched(bool launched) { this->launched = launched; }
+
+bool Missile::getDropped() { return dropped; }
+
+void Missile::setDropped(bool dropped) { this->dropped = dropped; }
 
 void Missile::setVelocity(Vector3D velocity) { this->velocity = velocity; }
 

@@ -28,6 +28,10 @@ public:
     // False while the missile is still in a thrower's hand.
     bool getLaunched();
     void setLaunched(bool launched);
+    // Its thrower died with it still in the hand: it is never launched, and
+    // the controller takes it out of its list and destroys it.
+    bool getDropped();
+    void setDropped(bool dropped);
     void setVelocity(Vector3D velocity);
     Vector3D getVelocity();
     float getSpin() { return spin; }
@@ -48,6 +52,7 @@ protected:
     Vector3D spinAxis;
     Vector3D velocity;
     bool launched;
+    bool dropped;
     Texture* texture;
     float spin;
 };

@@ -13,13 +13,12 @@
 EnemyForestSpirit::EnemyForestSpirit()
     : timesHit(0), isBoss(false), aggressive(false), hasPath(false), pauseCounter(0), strafeSide(false) {}
 
-// Killed in the middle of a throw: the fire ball still in the hand belongs
-// to the controller, which only ever moves and retires launched missiles,
-// so let it go as the throw would have; held, it would stay listed for good.
+// Killed in the middle of a throw: the fire ball in the hand dies with the
+// spirit rather than flying at the hero from where it fell. The controller
+// owns it and destroys it at the end of its missile step.
 EnemyForestSpirit::~EnemyForestSpirit() {
-    if (missileInHand) {
-        setMissilePositionAndVel();
-        missileInHand->setLaunched(true);
+    if (missileInHand && !missileInHand->getLaunched()) {
+        missileInHand->setDropped(true);
     }
 }
 
@@ -180,7 +179,11 @@ void EnemyForestSpirit::walkOnPath(HeightMap* currentHeightMap, Controller* cont
     step.setLength(ENEMY_OBSTACLE_PROBE);
     probe = position.add(&step);
     if (controller->doesSphereCollideWithObject(&probe, SPIRIT_BODY_RADIUS)) {
-        // Round it: a point to the side, then the corner beyond it.
+        // Round it: a point to the side, then the corner beyond it. The path
+        // is one destination behind the detour points, and a detour replaces
+        // the one not walked yet: boxed in, a spirit is blocked every frame,
+        // and each frame's detour would leave a point behind for good.
+        wayPoints.erase(wayPoints.begin(), wayPoints.end() - 1);
         Vector3D side = step.rotateAroundYAxis(M_PI / 2.0);
         Vector3D sidePoint = position.add(&side);
         Vector3D cornerPoint = sidePoint.add(&step);
