@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -323,9 +324,10 @@ TEST(ProceduralTree, ReleasedBuffersBakeTheSameAgain) {
     EXPECT_EQ(tree->getBranchVertexBuffer()->numberOfVertices, branches);
 }
 
-// Baking writes the parts straight into the arrays: they must hold exactly
-// what the parts' own triangles load into a buffer, texture coordinates
-// or none, the trunk's spin included.
+// Baking writes the parts straight into the arrays: drawn by their corner
+// numbers, they must make exactly the triangles the parts' own triangles
+// load into a buffer, texture coordinates or none, the trunk's spin
+// included, each distinct corner of a part once.
 TEST(ProceduralTree, BakedArraysEqualThePartsTrianglesLoadedIntoABuffer) {
     Spike textured(2);
     std::unique_ptr<Polygon3D> bare(new Polygon3D());  // no texture coordinates
@@ -333,6 +335,13 @@ TEST(ProceduralTree, BakedArraysEqualThePartsTrianglesLoadedIntoABuffer) {
     bare->addVertex(new Vertex(Vector3D(0.5f, 0.2f, 0), Vector3D(0, 0, 1)));
     bare->addVertex(new Vertex(Vector3D(0, 1, 0.3f), Vector3D(0, 0, 1)));
     textured.mesh.addPolygon(bare.get());
+    // Two corners the same as the spike's, bit for bit: the parts' arrays
+    // hold each such corner once.
+    std::unique_ptr<Polygon3D> sharing(new Polygon3D());
+    sharing->addVertex(new Vertex(Vector3D(0, 0, 0), Vector3D(1, 0, 0), Vector3D(0, 0, 0)));
+    sharing->addVertex(new Vertex(Vector3D(-0.1f, 1, 0), Vector3D(1, 0, 0), Vector3D(0.5f, 0.5f, 0)));
+    sharing->addVertex(new Vertex(Vector3D(0, 2, 0), Vector3D(1, 0, 0), Vector3D(0, 1, 0)));
+    textured.mesh.addPolygon(sharing.get());
     srand(11);
     ProceduralTree tree(&textured.mesh, &textured.mesh, &textured.mesh, &textured.mesh, &textured.mesh,
                         &textured.mesh, &textured.mesh);
@@ -357,9 +366,29 @@ TEST(ProceduralTree, BakedArraysEqualThePartsTrianglesLoadedIntoABuffer) {
     for (const Pair& p : pairs) {
         int n = p.want->numberOfVertices;
         ASSERT_EQ(p.got->numberOfVertices, n) << p.what;
-        EXPECT_EQ(std::memcmp(p.got->vertexArray, p.want->vertexArray, 12 * n), 0) << p.what;
-        EXPECT_EQ(std::memcmp(p.got->texCoordArray, p.want->texCoordArray, 8 * n), 0) << p.what;
-        EXPECT_EQ(std::memcmp(p.got->normalArray, p.want->normalArray, 12 * n), 0) << p.what;
+        ASSERT_NE(p.got->indexArray, nullptr) << p.what;
+        EXPECT_EQ(p.got->numberOfUniqueVertices, n / 9 * 7) << p.what << ": seven distinct corners a part";
+        // The parts are drawn in another order than they grew: compare the
+        // triangles as a whole, each with its corners bit for bit.
+        auto triangles = [n](const VertexBuffer* b, bool indexed) {
+            std::vector<std::vector<float>> out;
+            for (int t = 0; t < n / 3; ++t) {
+                std::vector<float> corners;
+                for (int k = 0; k < 3; ++k) {
+                    unsigned int c = indexed ? b->indexArray[3 * t + k] : (unsigned int)(3 * t + k);
+                    corners.insert(corners.end(), b->vertexArray + 3 * c, b->vertexArray + 3 * c + 3);
+                    corners.insert(corners.end(), b->texCoordArray + 2 * c, b->texCoordArray + 2 * c + 2);
+                    corners.insert(corners.end(), b->normalArray + 3 * c, b->normalArray + 3 * c + 3);
+                }
+                out.push_back(corners);
+            }
+            std::sort(out.begin(), out.end());
+            return out;
+        };
+        for (int i = 0; i < n; ++i) {
+            ASSERT_LT(p.got->indexArray[i], (unsigned int)p.got->numberOfUniqueVertices) << p.what;
+        }
+        EXPECT_TRUE(triangles(p.got, true) == triangles(p.want, false)) << p.what;
     }
 }
 
