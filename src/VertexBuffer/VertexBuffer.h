@@ -13,9 +13,10 @@ const unsigned int VERTICES_PER_POLYGON = 3;
 // A triangle list in one OpenGL buffer object: all positions, then all
 // texture coordinates (x and y), then all normals. The arrays are built in
 // main memory at start-up and uploaded, then freed, at the first draw. The
-// upload keeps each distinct corner once and draws the triangles by index,
-// in their order: the software renderer then runs a shared corner through
-// its vertex stage once, and the picture is the same.
+// upload keeps a corner once where it meets it again close by (in practice
+// nearly every repeat) and draws the triangles by index, in their order:
+// the software renderer then runs a shared corner through its vertex stage
+// once, and the picture is the same.
 class VertexBuffer {
 public:
     int numberOfVertices;
