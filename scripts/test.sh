@@ -25,7 +25,7 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O
 # those scripts run.
 playthrough_benches=$(grep -l '^# playthrough' tests/e2e/*.sh | xargs -r grep -oh 'bench_[A-Za-z0-9]*' | sort -u |
     while read -r target; do if test -f "bench/${target#bench_}.cpp"; then echo "$target"; fi; done)
-cmake --build build-asan -j"$jobs" --target tavir_tests tavir $playthrough_benches \
+cmake --build build-asan -j"$jobs" --target tavir_tests tavir tavir_sound_log tavir_screen_watch $playthrough_benches \
     $(test -d tests/gl && ls tests/gl/*.cpp >/dev/null 2>&1 && echo tavir_gl_tests)
 ctest --test-dir build-asan --output-on-failure -j"$jobs" -L 'unit|gl'
 
