@@ -30,13 +30,9 @@ cmake --build build-asan -j"$jobs" --target tavir_tests tavir tavir_sound_log ta
 ctest --test-dir build-asan --output-on-failure -j"$jobs" -L 'unit|gl'
 
 echo "== the playthrough against the sanitizer build ($(date +%T))"
-# The items run's walk away from the shop stalls at the sanitizer build's
-# frame rate; its screens are still played there by the shop and inventory runs.
-# The portal run's screen checks (the growing disc, the shadow against a
-# still frame) race that build's slow frames; portals stay in its unit tests.
 # Half as many games at once: the slower build's frames would otherwise
 # lag behind the scripts' screenshots.
-ctest --test-dir build-asan --output-on-failure -j"$(((jobs + 1) / 2))" -L playthrough -E 'e2e\.(inventory_items|local_portals)$'
+ctest --test-dir build-asan --output-on-failure -j"$(((jobs + 1) / 2))" -L playthrough
 
 echo "== fuzzing the OBJ/MTL reader for 60 s ($(date +%T))"
 bash fuzz/run.sh 60 build/data
