@@ -25,18 +25,14 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O
 # those scripts run.
 playthrough_benches=$(grep -l '^# playthrough' tests/e2e/*.sh | xargs -r grep -oh 'bench_[A-Za-z0-9]*' | sort -u |
     while read -r target; do if test -f "bench/${target#bench_}.cpp"; then echo "$target"; fi; done)
-cmake --build build-asan -j"$jobs" --target tavir_tests tavir $playthrough_benches \
+cmake --build build-asan -j"$jobs" --target tavir_tests tavir tavir_sound_log tavir_screen_watch $playthrough_benches \
     $(test -d tests/gl && ls tests/gl/*.cpp >/dev/null 2>&1 && echo tavir_gl_tests)
 ctest --test-dir build-asan --output-on-failure -j"$jobs" -L 'unit|gl'
 
 echo "== the playthrough against the sanitizer build ($(date +%T))"
-# The items run's walk away from the shop stalls at the sanitizer build's
-# frame rate; its screens are still played there by the shop and inventory runs.
-# The portal run's screen checks (the growing disc, the shadow against a
-# still frame) race that build's slow frames; portals stay in its unit tests.
 # Half as many games at once: the slower build's frames would otherwise
 # lag behind the scripts' screenshots.
-ctest --test-dir build-asan --output-on-failure -j"$(((jobs + 1) / 2))" -L playthrough -E 'e2e\.(inventory_items|local_portals)$'
+ctest --test-dir build-asan --output-on-failure -j"$(((jobs + 1) / 2))" -L playthrough
 
 echo "== fuzzing the OBJ/MTL reader for 60 s ($(date +%T))"
 bash fuzz/run.sh 60 build/data

@@ -12,7 +12,8 @@ trap 'rm -rf "$work"' EXIT
 
 start_game "$work/close"
 wait_for_window 60 || fail "no window; stderr: $(cat "$work/close.err")"
-sleep 1
+# In its loop: a picture is drawn.
+await_drawn "$work/shot.png"
 kill -TERM "$GAME_PID"
 wait_for_exit 30 || fail "the game did not end on the quit event"
 [ "$GAME_STATUS" -eq 0 ] || fail "quit event: exit status $GAME_STATUS"
@@ -27,11 +28,8 @@ expect_start_failure() {
 }
 
 # No icon.
-noicon=$work/noicon
-mkdir -p "$noicon/Textures"
-for entry in "$TAVIR_DATA_DIR"/*; do [ "$(basename "$entry")" = Textures ] || ln -s "$entry" "$noicon/"; done
-for entry in "$TAVIR_DATA_DIR"/Textures/*; do [ "$(basename "$entry")" = icon.bmp ] || ln -s "$entry" "$noicon/Textures/"; done
-start_game "$work/icon" "$noicon"
+pack_without "$work/noicon" Textures/icon.bmp
+start_game "$work/icon" "$work/noicon"
 expect_start_failure icon 'Textures/icon.bmp'
 
 # No display to open.

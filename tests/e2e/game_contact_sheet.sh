@@ -8,9 +8,11 @@
 # blank screen and differ from the tiles beside it on the sheet.
 E2E_LIMIT=${E2E_LIMIT:-480}
 source "$(dirname "$0")/lib/common.sh"
+source "$(dirname "$0")/lib/playthrough.sh"
 run_headless "$0" "$@"
 
 work=$(make_workdir)
+PT_WORK=$work
 # A failed run leaves its pictures in the build folder to look at.
 keep_failed() {
     local status=$? failed="${TAVIR_BINARY_DIR:-.}/contact-game-failed"
@@ -31,7 +33,8 @@ keep() { shots+=("$1"); labels+=("$2"); }
 panel() {
     local geometry
     geometry=$(convert "$1" -fuzz 0 -transparent magenta -trim -format '%wx%h%X%Y' info:)
-    convert "$1" -crop "$geometry" +repage "$2"
+    [[ $geometry =~ ^[0-9]+x[0-9]+\+[0-9]+\+[0-9]+$ ]] || fail "cannot find the panel of $1: $geometry"
+    crop "$1" "$geometry" "$2"
     PANEL_X=$(sed 's/.*x[0-9]*+\([0-9]*\)+.*/\1/' <<<"$geometry")
     PANEL_Y=$(sed 's/.*+//' <<<"$geometry")
 }
@@ -39,33 +42,25 @@ panel() {
 # settle NAME: screenshots until two in a row, a second apart, show a lit
 # world (over 50 colours) and barely differ (the hero has landed and the
 # camera stands; spirits and particles still move), for up to 30 s.
-settle() {
-    local shot=$work/$1.png previous=$work/$1.previous.png i d
-    for i in $(seq 30); do
-        screenshot "$shot"
-        kill -0 "$GAME_PID" 2>/dev/null || fail "$1: the game has ended; stderr: $(cat "$work/game.err")"
-        if [ "$(colour_count "$shot")" -gt 50 ] && [ -f "$previous" ]; then
-            d=$(screen_distance "$shot" "$previous")
-            awk -v d="$d" 'BEGIN { exit !(d < 0.05) }' && return 0
-        fi
-        cp "$shot" "$previous"
-        sleep 1
-    done
-    [ "$(colour_count "$shot")" -gt 50 ] || fail "$1 shows only $(colour_count "$shot") colours"
+settled() {
+    local shot=$work/$1.png previous=$work/$1.previous.png d=""
+    screenshot "$shot"
+    if [ "$(colour_count "$shot")" -gt 50 ] && [ -f "$previous" ]; then
+        d=$(screen_distance "$shot" "$previous")
+    fi
+    SEEN="$(colour_count "$shot") colours, ${d:-no} distance from the one before"
+    cp "$shot" "$previous"
+    [ -n "$d" ] && is_less "$d" 0.05 && return 0
+    sleep 0.7
+    return 1
 }
+settle() { rm -f "$work/$1.previous.png"; await "$1 never settled on a lit world" 30 settled "$1"; }
 
 start_game "$work/game"
 wait_for_window 120 || fail "no window; stderr: $(cat "$work/game.err")"
-xdotool mousemove 20 20
-await_picture "$work/menu.png" "the menu" 290 200 8 "$tex/MainMenu/startButtonUp.bmp" "$tex/MainMenu/startButtonOver.bmp"
+start_playing "$work"
 keep "$work/menu.png" "main menu"
-xdotool mousemove 400 230 click 1
-await_picture "$work/intro.png" "the intro picture" 0 0 0 "$TAVIR_DATA_DIR/Story/IntroStory.bmp"
 keep "$work/intro.png" "intro picture"
-# Past the opening flight into play.
-xdotool key Escape
-sleep 1
-xdotool key Escape
 settle hud
 keep "$work/hud.png" "play: heads-up display"
 
@@ -74,7 +69,9 @@ numbers=(1 2 3 4 5 6 7 8 9 0 10 11 12)
 for n in $(seq 0 12); do
     island=${numbers[$n]}
     xdotool key "${keys[$n]}"
-    case $island in 5|9|12) sleep 1; xdotool key Escape ;; esac
+    # The game takes one event a frame, in order: the Escape comes to the
+    # flight the island's key has started.
+    case $island in 5|9|12) xdotool key Escape ;; esac
     settle "island$island"
     keep "$work/island$island.png" "island $island"
 done
@@ -98,12 +95,11 @@ settle closed
 xdotool key 0
 settle home2
 xdotool key Tab
-sleep 2
+await_change "$work/eyes.png" "$work/home2.png" "Tab did not move the camera into the hero's eyes"
 xdotool key Prior
-sleep 1
-xdotool key --delay 60 $(printf 'Left %.0s' $(seq 28))
-xdotool key --delay 60 $(printf 'w %.0s' $(seq 44))
-sleep 1
+pt_taps Left 28
+await_still "$work/calm.png"
+pt_taps w 44
 xdotool key Prior
 panel "$tex/HUD/shopDisplay.bmp" "$work/prompt-panel.png"
 await_picture "$work/prompt.png" "the shop's prompt" "$PANEL_X" "$PANEL_Y" 2 "$work/prompt-panel.png"
@@ -113,7 +109,6 @@ xdotool key Return
 await_picture "$work/shop.png" "the shop" "$PANEL_X" "$PANEL_Y" 3 "$work/vial-panel.png"
 keep "$work/shop.png" "shop (Return)"
 xdotool key Escape
-sleep 1
 
 quit_with_f12 "$work/game.err" 60
 
@@ -123,7 +118,7 @@ for i in "${!shots[@]}"; do
     [ "$colours" -gt 50 ] || fail "${labels[$i]} shows only $colours colours"
     if [ "$i" -gt 0 ]; then
         d=$(screen_distance "${shots[$i]}" "${shots[$((i - 1))]}")
-        awk -v d="$d" 'BEGIN { exit !(d > 0.02) }' ||
+        is_more "$d" 0.02 ||
             fail "${labels[$i]} looks like ${labels[$((i - 1))]} (distance $d)"
     fi
 done

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up and the paced loop as a player sees them: the ten loading lines
-# before the window, an 800x600 window with an 8-bit stencil, a picture at
-# 25 frames a second, and F12 printing the frame statistics.
+# before the window, an 800x600 window with an 8-bit stencil, a picture, at
+# most 25 frames a second, and F12 ending the game with status 0 and the
+# frame statistics.
 source "$(dirname "$0")/lib/common.sh"
 run_headless "$0" "$@"
 
@@ -33,19 +34,14 @@ geometry=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} EN
 stencil=$(stencil_bits "$window")
 [ "$stencil" = 8 ] || fail "stencil buffer has '${stencil}' bits"
 
-sleep 4
-# The first frames may take a while on a busy machine.
-for try in $(seq 60); do
-    screenshot "$work/shot.png"
-    [ "$(colour_count "$work/shot.png")" -gt 1 ] && break
-    sleep 0.5
-done
+await_drawn "$work/shot.png"
+colours=$(colour_count "$work/shot.png")
 [ -n "${TAVIR_KEEP_SHOT:-}" ] && cp "$work/shot.png" "$TAVIR_KEEP_SHOT"
 size=$(identify -format '%wx%h' "$work/shot.png")
 [ "$size" = 800x600 ] || fail "screen is $size"
-colours=$(colour_count "$work/shot.png")
-[ "$colours" -gt 1 ] || fail "blank picture ($colours colour)"
 
+# The span over which the loop's pace is measured.
+sleep 4
 xdotool key F12
 stopped=$(date +%s%N)
 wait_for_exit 30 || fail "the game did not quit on F12"
@@ -57,10 +53,10 @@ grep -qE '^Frames rendered late: [0-9]+$' <<<"$(sed -n 2p <<<"$stats")" || fail 
 grep -qE '^Time late per frame: [0-9]+ \(ms\)$' <<<"$(sed -n 3p <<<"$stats")" || fail "statistics: $stats"
 
 # Frames since start-up over the time the window was open (plus the short
-# start before it): 25 a second, never more, with room for a software
-# renderer on a busy machine.
+# start before it): never more than 25 a second, and the loop goes on. How
+# near 25 a busy machine comes is the frame benchmark's to say.
 frames=$(sed -n 's/^Frames rendered: //p' <<<"$stats")
 elapsed_ms=$(((stopped - opened) / 1000000))
 rate=$((frames * 1000 / elapsed_ms))
-[ "$rate" -ge 5 ] && [ "$rate" -le 27 ] || fail "$frames frames in $elapsed_ms ms: $rate a second"
+[ "$frames" -ge 4 ] && [ "$rate" -le 27 ] || fail "$frames frames in $elapsed_ms ms: $rate a second"
 echo "game_loop: ok ($frames frames in $elapsed_ms ms, $colours colours)"

@@ -14,39 +14,26 @@ trap 'rm -rf "$work"' EXIT
 
 start_game "$work/game"
 wait_for_window 60 || fail "no window; stderr: $(cat "$work/game.err")"
-sleep 2
+xdotool mousemove 20 20
+await_picture "$work/menu.png" "the start button" 290 200 8 "$TAVIR_DATA_DIR/Textures/MainMenu/startButtonUp.bmp" \
+    "$TAVIR_DATA_DIR/Textures/MainMenu/startButtonOver.bmp"
 shot() { screenshot "$work/$1.png"; }
 # Pixels that differ between two shots, beyond a little noise.
-differ() { compare -metric AE -fuzz 2% "$work/$1.png" "$work/$2.png" null: 2>&1 || true; }
+differ() { image_metric AE "$work/$1.png" "$work/$2.png" -fuzz 2% | awk '{ printf "%d", $1 }'; }
 # The home island's spirits wander on their own: a few thousand pixels
 # may change with no input, while a step, turn or pitch moves most of the
 # screen.
 STILL=15000
 MOVED=60000
 # settle NAME: waits until two shots in a row agree, and keeps the last.
-settle() {
-    local i
-    shot settling
-    for i in $(seq 40); do
-        sleep 0.3
-        shot "$1"
-        [ "$(differ settling "$1")" -le $STILL ] && return 0
-        mv "$work/$1.png" "$work/settling.png"
-    done
-    fail "the picture never settled for $1"
-}
-# until_differs REF NAME: polls for a shot unlike REF.
-until_differs() {
-    local i
-    for i in $(seq 80); do
-        shot "$2"
-        [ "$(differ "$1" "$2")" -gt $MOVED ] && return 0
-    done
-    return 1
-}
+settle() { await_still "$work/$1.png" $STILL AE; }
+# differs REF NAME: a shot unlike REF.
+differs() { shot "$2"; SEEN="$(differ "$1" "$2") pixels differ from $1"; [ "$(differ "$1" "$2")" -gt $MOVED ]; }
+# until_differs REF NAME WHAT: polls for a shot unlike REF.
+until_differs() { await "$3" 20 differs "$1" "$2"; }
 # Pixels of the sky in the top third: the sunset's purples and pinks are
 # the only colours there bluer than they are green.
-sky() { convert "$work/$1.png" -crop 800x200+0+0 +repage -fx 'b > g ? 1 : 0' -format '%[fx:int(mean*w*h)]' info:; }
+sky() { measure "the sky of $1" convert "$work/$1.png" -crop 800x200+0+0 +repage -fx 'b > g ? 1 : 0' -format '%[fx:int(mean*w*h)]' info:; }
 hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; }
 
 # Start on the menu; Escape leaves the intro picture for the opening
@@ -55,18 +42,13 @@ xdotool mousemove 400 230 click 1
 await_picture "$work/intro.png" "intro picture after start" 0 0 0 "$TAVIR_DATA_DIR/Story/IntroStory.bmp" \
     "$TAVIR_DATA_DIR/Story/GameOverStory.bmp"
 xdotool key Escape
-flying=0
-for i in $(seq 40); do
-    shot flight1
-    sleep 0.5
-    shot flight2
-    [ "$(differ flight1 flight2)" -gt $MOVED ] && flying=1 && break
-done
-[ "$flying" -eq 1 ] || fail "no opening flight after the intro picture"
+await_gone "$work/flight1.png" "Escape left the intro picture up" 0 0 "$TAVIR_DATA_DIR/Story/IntroStory.bmp"
+until_differs flight1 flight2 "no opening flight after the intro picture"
 xdotool key Escape
 
 settle idle
-sleep 1
+# Nothing moves over a while with no input.
+hold_off 1
 shot idle2
 [ "$(differ idle idle2)" -le $STILL ] || fail "the picture moves with no input"
 
@@ -79,7 +61,7 @@ settle turned
 [ "$(differ walked turned)" -gt $MOVED ] || fail "Left did not turn the hero"
 
 xdotool key space
-until_differs turned jumping || fail "Space did not lift the hero"
+until_differs turned jumping "Space did not lift the hero"
 settle landed
 [ "$(differ turned landed)" -le $STILL ] || fail "the hero did not land where it jumped ($(differ turned landed) pixels differ)"
 
@@ -89,7 +71,8 @@ for turn in $(seq 4); do
     hold Left 0.$((turn % 3 + 1))
     settle heading
     xdotool mousemove_relative -- 5 0
-    sleep 0.5
+    # Nothing shows that the motion was taken: it is given time.
+    hold_off 1
     settle across
     [ "$(differ heading across)" -le $STILL ] || fail "a motion along x alone moved the view (heading $turn)"
 done
@@ -97,12 +80,12 @@ done
 # Up and across, then down and across: the view rises, showing more sky,
 # then drops again.
 xdotool mousemove_relative -- 20 -150
-sleep 0.5
+until_differs across up "the mouse did not pitch the view"
 settle up
 [ "$(differ across up)" -gt $MOVED ] || fail "the mouse did not pitch the view"
 [ "$(sky up)" -gt "$(sky across)" ] || fail "looking up shows no more sky ($(sky up) vs $(sky across))"
 xdotool mousemove_relative -- 20 150
-sleep 0.5
+until_differs up down "the mouse did not pitch the view down"
 settle down
 [ "$(sky down)" -lt "$(sky up)" ] || fail "looking down shows as much sky ($(sky down) vs $(sky up))"
 

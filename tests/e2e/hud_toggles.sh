@@ -15,8 +15,6 @@ trap 'rm -rf "$work"' EXIT
 hud=$TAVIR_DATA_DIR/Textures/HUD
 story=$TAVIR_DATA_DIR/Story
 
-# crop PICTURE GEOMETRY OUT: a region of a picture, as its own picture.
-crop() { convert "$1" -crop "$2" +repage "$3"; }
 # region_distance A B GEOMETRY: how far the same region of two screenshots is.
 region_distance() {
     crop "$1" "$3" "$work/ra.png" && crop "$2" "$3" "$work/rb.png" && screen_distance "$work/ra.png" "$work/rb.png"
@@ -25,26 +23,18 @@ above() { awk -v d="$1" -v t="$2" 'BEGIN { exit !(d > t) }'; }
 below() { awk -v d="$1" -v t="$2" 'BEGIN { exit !(d < t) }'; }
 # audio_bytes FROM: the disk audio written since byte FROM, as hex digits
 # without the zero bytes (empty: silence).
-audio_size() { stat -c %s "$work/audio.raw"; }
+audio_size() { measure "the disk audio written" stat -c %s "$work/audio.raw"; }
 audio_sound() { tail -c +$(($1 + 1)) "$work/audio.raw" | od -An -v -tx1 | tr -d ' \n' | sed 's/00//g'; }
 
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/audio.raw
 start_game "$work/game"
 wait_for_window 60 || fail "no window; stderr: $(cat "$work/game.err")"
-xdotool mousemove 20 20
-await_picture "$work/menu.png" "the menu" 290 200 8 "$TAVIR_DATA_DIR/Textures/MainMenu/startButtonUp.bmp" \
-    "$TAVIR_DATA_DIR/Textures/MainMenu/startButtonOver.bmp"
-xdotool mousemove 400 230 click 1
-await_picture "$work/intro.png" "intro picture after start" 0 0 0 "$story/IntroStory.bmp" "$story/GameOverStory.bmp"
-xdotool key Escape
-sleep 1
-xdotool key Escape
-sleep 2
+start_playing "$work"
 
 # Play: the standard set, with a full green life bar at (1, 400) to
 # (172, 438); the mini map's panel covers its lowest rows.
-convert "$hud/greenHealthBar.bmp" -resize '171x38!' -crop 171x28+0+0 +repage "$work/green.png"
-convert "$hud/redHealthBar.bmp" -resize '171x38!' -crop 171x28+0+0 +repage "$work/red.png"
+convert "$hud/greenHealthBar.bmp" -resize '171x38!' -crop 171x28+0+0 +repage "$work/green.png" || fail "cannot scale the life bar"
+convert "$hud/redHealthBar.bmp" -resize '171x38!' -crop 171x28+0+0 +repage "$work/red.png" || fail "cannot scale the life bar"
 await_picture "$work/play.png" "full life bar" 1 400 3 "$work/green.png" "$work/red.png"
 
 # m: the world map over everything (its right half: the compass stands on
@@ -53,10 +43,7 @@ crop "$hud/mainMap.bmp" 400x600+400+0 "$work/map-right.png"
 xdotool key m
 await_picture "$work/map.png" "world map after m" 400 0 0 "$work/map-right.png"
 xdotool key m
-sleep 1
-screenshot "$work/unmapped.png"
-d=$(picture_distance "$work/unmapped.png" 400 0 "$work/map-right.png")
-above "$d" 0.2 || fail "the world map stays after m again ($d)"
+await_gone "$work/unmapped.png" "the world map stays after m again" 400 0 "$work/map-right.png"
 d=$(picture_distance "$work/unmapped.png" 1 400 "$work/green.png" 3)
 below "$d" 0.08 || fail "no life bar after the world map ($d)"
 
@@ -64,13 +51,15 @@ below "$d" 0.08 || fail "no life bar after the world map ($d)"
 below "$(audio_size)" 1 && fail "no disk audio written"
 panel=$(convert "$TAVIR_DATA_DIR/Textures/pausedImage.bmp" -fuzz 0 -transparent magenta -trim -format '%w %h %X %Y' info:)
 read -r pw ph px py <<<"$panel"
+[[ $pw$ph$px$py =~ ^[0-9]+[0-9]+\+[0-9]+\+[0-9]+$ ]] || fail "cannot find the paused panel: $panel"
 crop "$TAVIR_DATA_DIR/Textures/pausedImage.bmp" "${pw}x${ph}${px}${py}" "$work/paused-panel.png"
 xdotool key p
 await_picture "$work/paused1.png" "paused picture after p" "${px#+}" "${py#+}" 3 "$work/paused-panel.png"
-sleep 0.5
-screenshot "$work/paused1.png"
+# The frame that showed the picture may be the first paused one.
+await_still "$work/paused1.png" 0.0001
 from=$(audio_size)
-sleep 1
+# Paused, the world stands still over time while the frames go on.
+hold_off 1
 screenshot "$work/paused2.png"
 still=$(screen_distance "$work/paused1.png" "$work/paused2.png")
 [ "$still" = 0 ] || fail "the world moves while paused ($still)"
@@ -80,27 +69,30 @@ still=$(screen_distance "$work/paused1.png" "$work/paused2.png")
 # c, with the world standing still: the compass in the upper left goes,
 # and comes back as it was.
 compass=220x170+0+0
+crop "$work/paused2.png" $compass "$work/compass-on.png"
+compass_gone() {
+    screenshot "$work/compass-off.png"
+    crop "$work/compass-off.png" $compass "$work/compass-now.png"
+    SEEN="the compass's corner $(screen_distance "$work/compass-on.png" "$work/compass-now.png") from the paused one"
+    above "$(screen_distance "$work/compass-on.png" "$work/compass-now.png")" 0.05
+}
 xdotool key c
-sleep 1
-screenshot "$work/compass-off.png"
-d=$(region_distance "$work/paused2.png" "$work/compass-off.png" $compass)
-above "$d" 0.05 || fail "c left the compass up ($d)"
+await "c left the compass up" 20 compass_gone
 d=$(region_distance "$work/paused2.png" "$work/compass-off.png" 580x600+220+0)
 [ "$d" = 0 ] || fail "c changed more than the compass ($d)"
+compass_back() {
+    screenshot "$work/compass-back.png"
+    SEEN="$(screen_distance "$work/paused2.png" "$work/compass-back.png") from the paused picture"
+    [ "$(screen_distance "$work/paused2.png" "$work/compass-back.png")" = 0 ]
+}
 xdotool key c
-sleep 1
-screenshot "$work/compass-back.png"
-d=$(screen_distance "$work/paused2.png" "$work/compass-back.png")
-[ "$d" = 0 ] || fail "c again did not bring the compass back as it was ($d)"
+await "c again did not bring the compass back as it was" 20 compass_back
 
 # p again: the picture goes and the music plays on.
 xdotool key p
-sleep 1
-screenshot "$work/resumed.png"
-d=$(picture_distance "$work/resumed.png" "${px#+}" "${py#+}" "$work/paused-panel.png" 3)
-above "$d" 0.1 || fail "the paused picture stays after p again ($d)"
+await_gone "$work/resumed.png" "the paused picture stays after p again" "${px#+}" "${py#+}" "$work/paused-panel.png" 0.1
 from=$(audio_size)
-sleep 1
-[ -n "$(audio_sound "$from")" ] || fail "the music did not resume"
+sounding() { SEEN="$(($(audio_size) - from)) bytes of silence"; [ -n "$(audio_sound "$from")" ]; }
+await "the music did not resume" 10 sounding
 
 quit_with_f12 "$work/game.err"

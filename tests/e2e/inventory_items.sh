@@ -11,6 +11,7 @@
 # is checked in-process.
 : "${E2E_LIMIT:=540}"
 source "$(dirname "$0")/lib/common.sh"
+source "$(dirname "$0")/lib/sound.sh"
 source "$(dirname "$0")/lib/screens.sh"
 run_headless "$0" "$@"
 
@@ -38,12 +39,7 @@ await_panel() {
     await_picture "$work/panel.png" "$what" $panel_at 3 "$work/$name.png" "${rest[@]}"
 }
 # key_heard KEY EXPECTED: presses KEY and waits for exactly these mixer calls.
-key_heard() {
-    local from
-    from=$(screens_log_lines)
-    xdotool key "$1"
-    screens_await_mixer "$from" "$2"
-}
+key_heard() { screens_key_heard "$@"; }
 
 screens_start "$work"
 screens_go_to_home_shop "$work"
@@ -72,66 +68,59 @@ screens_leave_shop "$work"
 key_heard i "pause music
 play bringUpItem.wav"
 await_panel "the compass after i" inventoryCompassNew
-sleep 1
-screenshot "$work/rest.png"
-key_heard Return "play bringUpItem.wav"
-sleep 1
-screenshot "$work/zoomed.png"
+E2E_STILL_REGION=300x200+250+100 await_still "$work/rest.png" 0.01
 centre=300x200+250+100
-d=$(compare -metric RMSE "$work/rest.png[$centre]" "$work/zoomed.png[$centre]" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p')
-awk -v d="$d" 'BEGIN { exit !(d > 0.02) }' || fail "Return did not bring the compass up ($d)"
+zoomed() {
+    screenshot "$work/zoomed.png"
+    SEEN="the middle $(screen_distance "$work/rest.png[$centre]" "$work/zoomed.png[$centre]") from before"
+    is_more "$(screen_distance "$work/rest.png[$centre]" "$work/zoomed.png[$centre]")" 0.02
+}
+key_heard Return "play bringUpItem.wav"
+await "Return did not bring the compass up" 20 zoomed
 key_heard Return "play unequip.wav"
 
 # The arrows stand only while no turn runs: a turn is waited out before the
 # next key, which would be refused.
-arrow_box=$(convert "$tex/leftArrow.bmp" -fuzz 0 -transparent magenta -trim -format '%wx%h%O' info:)
-convert "$tex/inventoryBackground.bmp" "(" "$tex/leftArrow.bmp" -fuzz 2% -transparent magenta ")" -composite \
-    -crop "$arrow_box" +repage "$work/arrow.png"
-convert "$tex/inventoryBackground.bmp" -crop "$arrow_box" +repage "$work/no-arrow.png"
-arrow_at=$(sed 's/.*+\([0-9]*\)+\([0-9]*\)$/\1 \2/' <<<"$arrow_box")
 turn() {  # turn KEY NAME: turns the carousel to the item NAME and waits for rest
     key_heard "$1" "play turnInMenu.wav"
     await_panel "$2 after $1" "$2"
-    await_picture "$work/arrows.png" "the turn to $2 ends" $arrow_at 2 "$work/arrow.png" "$work/no-arrow.png"
+    screens_await_turn_end "$work" inventoryBackground "the turn to $2 ends"
 }
 
 # The hero's figure stands left of the carousel; the current item turns at
 # its right.
 figure=170x200+170+100
 item=140x140+514+141
-region() { convert "$1" -crop "$2" +repage "$3"; }
+region() { crop "$@"; }
+# figure_seen REFERENCE near|far: a screenshot whose figure is as REFERENCE
+# shows it, or differs from it.
+figure_seen() {
+    local d
+    screenshot "$work/now.png"
+    region "$work/now.png" $figure "$work/now-figure.png"
+    d=$(screen_distance "$work/now-figure.png" "$1")
+    SEEN="$d from $(basename "$1")"
+    if [ "$2" = near ]; then is_less "$d" 0.02; else is_more "$d" 0.04; fi
+}
 # figure_is WHAT REFERENCE near|far: waits for the figure to be as REFERENCE
 # shows it, or to differ from it.
-figure_is() {
-    local i d
-    for i in $(seq 40); do
-        screenshot "$work/now.png"
-        region "$work/now.png" $figure "$work/now-figure.png"
-        d=$(screen_distance "$work/now-figure.png" "$2")
-        if [ "$3" = near ]; then
-            awk -v d="$d" 'BEGIN { exit !(d < 0.02) }' && return 0
-        else
-            awk -v d="$d" 'BEGIN { exit !(d > 0.04) }' && return 0
-        fi
-        sleep 0.5
-    done
-    fail "$1 ($d from $(basename "$2"))"
+figure_is() { await "$1" 20 figure_seen "$2" "$3"; }
+crop "$tex/inventoryBackground.bmp" $item "$work/empty-item.png"
+# carousel_seen empty|item: a screenshot whose current item's place shows
+# the bare background, or something on it.
+carousel_seen() {
+    local d
+    screenshot "$work/now.png"
+    region "$work/now.png" $item "$work/now-item.png"
+    d=$(screen_distance "$work/now-item.png" "$work/empty-item.png")
+    SEEN="$d from the bare background"
+    awk -v d="$d" -v want="$1" 'BEGIN { exit !((want == "empty") == (d < 0.02)) }'
 }
-convert "$tex/inventoryBackground.bmp" -crop $item +repage "$work/empty-item.png"
 # carousel_shows WHAT empty|item: waits for the place of the current item to
 # show the bare background, or something on it.
-carousel_shows() {
-    local i d
-    for i in $(seq 40); do
-        screenshot "$work/now.png"
-        region "$work/now.png" $item "$work/now-item.png"
-        d=$(screen_distance "$work/now-item.png" "$work/empty-item.png")
-        awk -v d="$d" -v want="$2" 'BEGIN { exit !((want == "empty") == (d < 0.02)) }' && return 0
-        sleep 0.5
-    done
-    fail "$1 ($d from the bare background)"
-}
-screenshot "$work/plain.png"
+carousel_shows() { await "$1" 20 carousel_seen "$2"; }
+# The compass has gone back into the carousel.
+E2E_STILL_REGION=$figure await_still "$work/plain.png" 0.01
 region "$work/plain.png" $figure "$work/plain-figure.png"
 carousel_shows "the compass in the carousel" item
 
@@ -142,8 +131,7 @@ carousel_shows "the helmet in the carousel" item
 key_heard Return "play getItem.wav"
 figure_is "the figure with the helmet" "$work/plain-figure.png" far
 carousel_shows "the worn helmet in the carousel" empty
-sleep 1
-screenshot "$work/helmet.png"
+E2E_STILL_REGION=$figure await_still "$work/helmet.png" 0.01
 region "$work/helmet.png" $figure "$work/helmet-figure.png"
 
 # The boots: worn, the figure changes and they leave the carousel; taken

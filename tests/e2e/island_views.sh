@@ -1,47 +1,52 @@
 #!/usr/bin/env bash
 # Every island as a player first sees it: start a game, jump to each island
-# with its key and photograph it from where the island puts the hero. The
+# with its key and photograph it from where the island puts the hero. Each
+# key must change the island: its music starts (from a log of the mixer
+# calls) and its picture differs from the home island's and the menu's. The
 # thirteen pictures go onto one contact sheet in the build folder
-# (contact-islands.png), and each must show a lit world, not a blank screen.
+# (contact-islands.png).
 source "$(dirname "$0")/lib/common.sh"
+source "$(dirname "$0")/lib/sound.sh"
 E2E_LIMIT=${E2E_LIMIT:-420} run_headless "$0" "$@"
 
 work=$(make_workdir)
 trap 'rm -rf "$work"' EXIT
+sounds=$work/sounds.log
 
-start_game "$work/game"
-wait_for_window 120 || fail "no window; stderr: $(cat "$work/game.err")"
-window=$(game_window)
-# The first frames may take a while on a busy machine.
-for try in $(seq 120); do
-    screenshot "$work/first.png"
-    [ "$(colour_count "$work/first.png")" -gt 1 ] && break
-    sleep 0.5
-done
-# The start button, past the intro picture, then skip the opening flight:
-# the island keys act only in play.
-xdotool mousemove --window "$window" 400 230 click 1
-sleep 1
-xdotool key Escape
-sleep 1
-xdotool key Escape
-sleep 1
+start_logged_game "$work/game" "$sounds"
+start_playing "$work"
+await_music "$sounds" Music/Sounds/homeTown.wav 20 "no home-town music in play"
+cp "$work/play.png" "$work/home.png"
 
+# An order in which no island shares its music with the one before, so
+# that each key must start a track; home comes last.
+order=(1 4 2 6 3 7 5 8 9 10 11 12 0)
 keys=(0 1 2 3 4 5 6 7 8 9 F1 F2 F3)
-for island in $(seq 0 12); do
+s=Music/Sounds
+music=($s/homeTown.wav $s/birdsChirping.wav $s/birdsChirping.wav $s/birdsChirping.wav $s/waterfall.wav
+    Music/Soundtrack1Peril.wav $s/wind.wav $s/wind.wav $s/wind.wav $s/lotr.wav $s/thunder.wav $s/fight2.wav
+    $s/bossTheme.wav)
+# started FROM TRACK: TRACK started after line FROM of the sound log.
+started() {
+    SEEN="$(tail -n +$(($1 + 1)) "$sounds" | grep '^music' | tr '\n' ';')"
+    tail -n +$(($1 + 1)) "$sounds" | grep -qx "music $2"
+}
+previous=$work/home.png
+for island in "${order[@]}"; do
+    from=$(sound_lines "$sounds")
     xdotool key "${keys[$island]}"
+    await "key ${keys[$island]} started no ${music[$island]}" 20 started "$from" "${music[$island]}"
     # Entering islands 5, 9 and 12 starts a camera flight: skip it.
-    case $island in 5|9|12) sleep 1; xdotool key Escape ;; esac
-    # Time for the hero to land and the camera to settle behind it; a busy
-    # machine draws slowly.
-    sleep 3
-    for try in $(seq 20); do
-        screenshot "$work/island$island.png"
-        colours=$(colour_count "$work/island$island.png")
-        [ "$colours" -gt 50 ] && break
-        sleep 1
+    case $island in 5|9|12) xdotool key Escape ;; esac
+    # The hero lands and the camera settles behind it.
+    await_still "$work/island$island.png" 0.03 RMSE 2 60
+    others=("$work/menu.png" "$previous")
+    [ "$island" -eq 0 ] || others+=("$work/home.png")
+    for other in "${others[@]}"; do
+        d=$(screen_distance "$other" "$work/island$island.png")
+        is_more "$d" 0.04 || fail "island $island looks like $(basename "$other") ($d)"
     done
-    [ "$colours" -gt 50 ] || fail "island $island shows only $colours colours"
+    previous=$work/island$island.png
 done
 
 quit_with_f12 "$work/game.err" 60

@@ -12,11 +12,11 @@
 source "$(dirname "$0")/lib/common.sh"
 source "$(dirname "$0")/lib/sound.sh"
 source "$(dirname "$0")/lib/fieldwork.sh"
+source "$(dirname "$0")/lib/screens.sh"
 run_headless "$0" "$@"
 
 work=$(make_workdir)
 trap 'rm -rf "$work"' EXIT
-build_sound_log "$work" || fail "cannot build the mixer logger"
 sounds=$work/sounds.log
 field_prepare_label "$work" || fail "cannot cut out the pick-up prompt"
 tex=$TAVIR_DATA_DIR/Textures
@@ -27,30 +27,21 @@ walk_to_item() {
     local i
     for i in $(seq 40); do
         xdotool key w
-        sleep 0.3
-        screenshot "$work/$1.png"
+        # The step is taken once the view rests again.
+        await_still "$work/$1.png" 15000 AE
         field_item_frame_shown "$work/$1.png" "$work" && return 0
-        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended walking to $1"
     done
     fail "no item frame after 40 steps towards $1 (prompt at $(field_label_distance "$work/$1.png" "$work"))"
 }
 # await_frame_gone NAME: polls until the item frame has gone.
-await_frame_gone() {
-    local i
-    for i in $(seq 40); do
-        screenshot "$work/$1.png"
-        field_item_frame_shown "$work/$1.png" "$work" || return 0
-        sleep 0.3
-    done
-    fail "the item frame stays after $1"
-}
+frame_gone() { screenshot "$work/$1.png"; ! field_item_frame_shown "$work/$1.png" "$work"; }
+await_frame_gone() { await "the item frame stays after $1" 20 frame_gone "$1"; }
 
-start_logged_game "$work/game" "$sounds" "$work/sound_log.so"
+start_logged_game "$work/game" "$sounds"
 start_playing "$work"
 xdotool key 1
-await_music "$sounds" Music/Sounds/birdsChirping.wav 20 || fail "key 1 did not bring the forest island"
-sleep 2
-screenshot "$work/arrived.png"
+await_music "$sounds" Music/Sounds/birdsChirping.wav 20 "key 1 did not bring the forest island"
+await_still "$work/arrived.png" 15000 AE 2 60
 field_item_frame_shown "$work/arrived.png" "$work" && fail "an item frame with no item near"
 
 walk_to_item first
@@ -58,36 +49,30 @@ gold=$(field_gold_pixels "$work/first.png")
 [ "$gold" -gt 100 ] || fail "no coin in the item frame's window ($gold golden pixels)"
 [ "$(field_effects "$sounds" getCoins)" -eq 0 ] || fail "coins before any pick-up"
 xdotool key Return
-field_await_effect "$sounds" getCoins 1 10 || fail "Return played no coin sound: $(tail -3 "$sounds")"
+await_effect "$sounds" getCoins 1 10 "Return played no coin sound"
 await_frame_gone after-return
 [ "$(field_gold_pixels "$work/after-return.png")" -lt 20 ] || fail "a coin stays in the frame's window"
 
 walk_to_item second
 xdotool click 2
-field_await_effect "$sounds" getCoins 2 10 || fail "a middle click played no coin sound: $(tail -3 "$sounds")"
+await_effect "$sounds" getCoins 2 10 "a middle click played no coin sound"
 await_frame_gone after-click
 [ "$(field_effects "$sounds" getItem)" -eq 0 ] || fail "money was taken as an item"
 
 # The inventory: the compass's description, the map's after one turn and
 # the compass's again after two, so nothing came in between.
-panel() {
-    local geometry
-    geometry=$(convert "$tex/$1.bmp" -fuzz 0 -transparent magenta -trim -format '%wx%h%X%Y' info:)
-    convert "$tex/$1.bmp" -crop "$geometry" +repage "$work/$1.png"
-    PANEL_AT="$(sed 's/.*x[0-9]*+\([0-9]*\)+.*/\1/' <<<"$geometry") $(sed 's/.*+//' <<<"$geometry")"
-}
-panel inventoryMap
-panel inventoryCompassNew  # both descriptions stand where the compass's does
+screens_panel "$work" inventoryMap
+screens_panel "$work" inventoryCompassNew  # both descriptions stand where the compass's does
 xdotool key i
 await_picture "$work/inv1.png" "the compass first" $PANEL_AT 3 "$work/inventoryCompassNew.png" "$work/inventoryMap.png"
 xdotool key a
 await_picture "$work/inv2.png" "the map after one turn" $PANEL_AT 3 "$work/inventoryMap.png" "$work/inventoryCompassNew.png"
-sleep 2  # the turn has ended
+screens_await_turn_end "$work" inventoryBackground "the first turn ends"
 xdotool key a
 await_picture "$work/inv3.png" "the compass again after two turns" $PANEL_AT 3 \
     "$work/inventoryCompassNew.png" "$work/inventoryMap.png"
 xdotool key i
+await_gone "$work/closed.png" "the inventory stays after i" $PANEL_AT "$work/inventoryCompassNew.png" 0.08
 
-kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended; stderr: $(cat "$work/game.err")"
 quit_with_f12 "$work/game.err"
 echo "items_gold: ok"

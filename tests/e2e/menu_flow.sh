@@ -22,7 +22,7 @@ xdotool mousemove 20 20
 await_picture "$work/menu.png" "start button at start" 290 200 8 "$start_up" "$start_over" "$start_down" \
     "$menu/resumeButtonUp.bmp"
 # Where the page is clear the terrain shows, not an empty screen.
-convert "$work/menu.png" -crop 150x300+0+250 +repage "$work/side.png"
+crop "$work/menu.png" 150x300+0+250 "$work/side.png"
 colours=$(colour_count "$work/side.png")
 [ "$colours" -gt 20 ] || fail "no world beside the menu ($colours colours)"
 
@@ -39,56 +39,32 @@ await_picture "$work/intro.png" "intro picture after start" 0 0 0 "$story/IntroS
 
 # The opening flight: the camera moves from one screenshot to the next.
 xdotool key Escape
-d=0
-for i in $(seq 40); do
-    screenshot "$work/flight1.png"
-    d=$(picture_distance "$work/flight1.png" 0 0 "$story/IntroStory.bmp")
-    awk -v d="$d" 'BEGIN { exit !(d > 0.2) }' && break
-    sleep 0.5
-done
-awk -v d="$d" 'BEGIN { exit !(d > 0.2) }' || fail "Escape left the intro picture up"
-moved=0
-for i in $(seq 40); do
-    sleep 0.5
-    screenshot "$work/flight2.png"
-    moved=$(screen_distance "$work/flight1.png" "$work/flight2.png")
-    awk -v d="$moved" 'BEGIN { exit !(d > 0.04) }' && break
-done
-awk -v d="$moved" 'BEGIN { exit !(d > 0.04) }' || fail "the flight's camera stands still ($moved)"
+await_gone "$work/flight1.png" "Escape left the intro picture up" 0 0 "$story/IntroStory.bmp"
+await_change "$work/flight2.png" "$work/flight1.png" "the flight's camera stands still"
+moved=$(screen_distance "$work/flight1.png" "$work/flight2.png")
 
-# Escape again: the camera is the hero's, still while nobody moves. A
-# few looks suffice: the flight would go on moving for many more.
+# Escape again: the camera is the hero's, still while nobody moves (the
+# flight would go on moving for many more looks); wandering spirits move a
+# little of the picture on their own.
 xdotool key Escape
-still=1
-for i in 1 2 3; do
-    screenshot "$work/play1.png"
-    sleep 1
-    screenshot "$work/play2.png"
-    still=$(screen_distance "$work/play1.png" "$work/play2.png")
-    # Wandering spirits move a little of the picture on their own.
-    awk -v d="$still" 'BEGIN { exit !(d < 0.03) }' && break
-done
-awk -v d="$still" 'BEGIN { exit !(d < 0.03) }' || fail "the camera still moves after the flight was skipped ($still)"
+E2E_STILL_GAP=1 await_still "$work/play2.png" 0.03 RMSE 2
+still=$SEEN
 left=$(screen_distance "$work/flight2.png" "$work/play2.png")
-awk -v d="$left" 'BEGIN { exit !(d > 0.04) }' || fail "the view did not change when the flight was skipped ($left)"
+is_more "$left" 0.04 || fail "the view did not change when the flight was skipped ($left)"
 
 # Escape in play: the menu over the frozen world, offering Resume.
 xdotool key Escape
 await_picture "$work/resume-menu.png" "resume button in a game" 290 200 8 "$menu/resumeButtonUp.bmp" "$start_up" \
     "$menu/resumeButtonOver.bmp"
 xdotool mousemove 400 230 click 1
-back=""
-for i in $(seq 40); do
+back_in_play() {
     screenshot "$work/resumed.png"
-    back=$(screen_distance "$work/play2.png" "$work/resumed.png")
-    awk -v d="$back" 'BEGIN { exit !(d < 0.01) }' && break
-    sleep 0.5
-done
-awk -v d="$back" 'BEGIN { exit !(d < 0.01) }' || fail "Resume did not return to the game's view ($back)"
-sleep 1
-screenshot "$work/resumed2.png"
-d=$(picture_distance "$work/resumed2.png" 0 0 "$story/IntroStory.bmp")
-awk -v d="$d" 'BEGIN { exit !(d > 0.2) }' || fail "Resume showed the intro picture"
+    SEEN="$(screen_distance "$work/play2.png" "$work/resumed.png") from the view before the menu"
+    is_less "$(screen_distance "$work/play2.png" "$work/resumed.png")" 0.01
+}
+await "Resume did not return to the game's view" 20 back_in_play
+d=$(picture_distance "$work/resumed.png" 0 0 "$story/IntroStory.bmp")
+is_more "$d" 0.2 || fail "Resume showed the intro picture"
 
 # Quit from the menu of a started game.
 xdotool key Escape

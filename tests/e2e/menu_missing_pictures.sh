@@ -10,11 +10,7 @@ trap 'rm -rf "$work"' EXIT
 story=$TAVIR_DATA_DIR/Story
 
 pack=$work/pack
-mkdir -p "$pack/Textures"
-for entry in "$TAVIR_DATA_DIR"/*; do [ "$(basename "$entry")" = Textures ] || ln -s "$entry" "$pack/"; done
-for entry in "$TAVIR_DATA_DIR"/Textures/*; do
-    [ "$(basename "$entry")" = MainMenu ] || ln -s "$entry" "$pack/Textures/"
-done
+pack_without "$pack" Textures/MainMenu
 
 start_game "$work/game" "$pack"
 wait_for_window 60 || fail "no window; stderr: $(cat "$work/game.err")"
@@ -23,21 +19,18 @@ xdotool mousemove 20 20
 # white_box SHOT TOP: the button whose top edge is at y TOP is a white box.
 white_box() {
     local mean
-    mean=$(convert "$1" -crop 200x40+300+$(($2 + 10)) +repage -format '%[fx:mean]' info:)
-    awk -v m="$mean" 'BEGIN { exit !(m > 0.97) }'
+    mean=$(measure "the button at y $2" convert "$1" -crop 200x40+300+$(($2 + 10)) +repage -format '%[fx:mean]' info:)
+    SEEN="the button at y $2 is $mean white"
+    is_more "$mean" 0.97
 }
-for i in $(seq 40); do
-    screenshot "$work/menu.png"
-    white_box "$work/menu.png" 200 && break
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended; stderr: $(cat "$work/game.err")"
-    sleep 0.5
-done
+menu_drawn() { screenshot "$work/menu.png"; white_box "$work/menu.png" 200; }
+await "no white button at y 200" 20 menu_drawn
 for top in 200 260 320 380; do
     white_box "$work/menu.png" "$top" || fail "no white button at y $top"
 done
 
-# Reported once, however many frames draw the menu.
-sleep 1
+# Reported once, however many frames draw the menu: a second of them.
+hold_off 1
 for picture in mainMenu startButtonUp controlButtonUp creditsButtonUp quitButtonUp; do
     reports=$(grep -c "^Failed to load image Textures/MainMenu/$picture.bmp$" "$work/game.out")
     [ "$reports" -eq 1 ] || fail "$picture.bmp reported $reports times"
@@ -45,7 +38,7 @@ done
 
 # The terrain across the screen above the buttons, where the page's panel
 # would stand.
-convert "$work/menu.png" -crop 800x40+0+150 +repage "$work/band.png"
+crop "$work/menu.png" 800x40+0+150 "$work/band.png"
 colours=$(colour_count "$work/band.png")
 [ "$colours" -gt 20 ] || fail "the world is hidden where the page would be ($colours colours)"
 

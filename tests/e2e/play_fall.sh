@@ -14,42 +14,31 @@ run_headless "$0" "$@"
 PT_WORK=$(make_workdir)
 work=$PT_WORK
 trap 'rm -rf "$work"' EXIT
-build_sound_log "$work" || fail "cannot build the mixer logger"
 sounds=$work/sounds.log
 
-start_logged_game "$work/game" "$sounds" "$work/sound_log.so"
+start_logged_game "$work/game" "$sounds"
 start_playing "$work"
-await_music "$sounds" Music/Sounds/homeTown.wav 20 || fail "no home-town music in play"
+await_music "$sounds" Music/Sounds/homeTown.wav 20 "no home-town music in play"
 # No damage: only the fall may end this game.
 xdotool key End 7
-await_music "$sounds" Music/Sounds/wind.wav 20 || fail "7 did not bring island 7's music"
+await_music "$sounds" Music/Sounds/wind.wav 20 "7 did not bring island 7's music"
 # A slow build may pause between two frames of the camera's swing into
 # place, and that pause looks still: look again for a while.
-for try in $(seq 10); do
+standing() {
     pt_await_still "$work/stand.png" 0.03
     pt_is_game_over "$work/stand.png" && fail "game over before the walk"
     warm=$(pt_warm_sky "$work/stand.png")
-    awk -v w="$warm" 'BEGIN { exit !(w > 0.05) }' && break
-    sleep 1
-done
-awk -v w="$warm" 'BEGIN { exit !(w > 0.05) }' || fail "no sky behind the hero at the start ($warm)"
+    SEEN="warm sky $warm"
+    is_more "$warm" 0.05
+}
+await "no sky behind the hero at the start" 30 standing
 
 # Fifty steps back (a tap is one frame's step), the last ones in the air:
 # then no key at all, since in free view keys move the camera. Quick
 # captures while the hero falls; the pictures are judged afterwards.
 pt_taps s 50
-over=0 grabs=0
-for i in $(seq 600); do
-    grabs=$((grabs + 1))
-    pt_grab "$work/fall$grabs.xwd"
-    if [ $((grabs % 8)) -eq 0 ]; then
-        pt_small "$work/fall$grabs.xwd" "$work/small.png"
-        if pt_small_game_over "$work/small.png"; then over=1; break; fi
-        kill -0 "$GAME_PID" 2>/dev/null || break
-    fi
-    sleep 0.05
-done
-[ "$over" -eq 1 ] || fail "backing off the cliff never ended the game ($grabs captures)"
+pt_grab_until_game_over fall 600 0.05 "backing off the cliff never ended the game"
+grabs=$PT_GRABS
 # Looking straight down from where the camera stopped: no horizon, and a
 # proper picture (many colours), before the game-over picture.
 down_view=0
@@ -57,7 +46,7 @@ for i in $(seq "$grabs"); do
     pt_small "$work/fall$i.xwd" "$work/small.png"
     pt_small_game_over "$work/small.png" && break
     warm=$(pt_warm_sky "$work/small.png")
-    if awk -v w="$warm" 'BEGIN { exit !(w < 0.02) }' && [ "$(colour_count "$work/small.png")" -gt 100 ]; then
+    if is_less "$warm" 0.02 && [ "$(colour_count "$work/small.png")" -gt 100 ]; then
         down_view=$((down_view + 1))
         cp "$work/small.png" "$work/down$down_view.png"
     fi
@@ -66,9 +55,8 @@ done
 # The camera no longer follows: away from the hero in the middle, the
 # downward view stands still.
 if [ "$down_view" -gt 1 ]; then
-    d=$(compare -metric RMSE "$work/down1.png[60x40+100+0]" "$work/down$down_view.png[60x40+100+0]" null: 2>&1 |
-        sed -n 's/.*(\(.*\)).*/\1/p')
-    awk -v d="$d" 'BEGIN { exit !(d < 0.03) }' || fail "the camera moves on after the hero passed -20 ($d)"
+    d=$(screen_distance "$work/down1.png[60x40+100+0]" "$work/down$down_view.png[60x40+100+0]")
+    is_less "$d" 0.03 || fail "the camera moves on after the hero passed -20 ($d)"
 fi
 pt_finish_game_over "$sounds"
 echo "play_fall: ok ($grabs captures, $down_view looking down)"

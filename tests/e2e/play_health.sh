@@ -13,47 +13,37 @@ run_headless "$0" "$@"
 PT_WORK=$(make_workdir)
 work=$PT_WORK
 trap 'rm -rf "$work"' EXIT
-build_sound_log "$work" || fail "cannot build the mixer logger"
 sounds=$work/sounds.log
 hud=$TAVIR_DATA_DIR/Textures/HUD
 # The life bar's right end (a tenth of its length, above the mini map's
 # panel): green at full health, empty once the bar has shrunk.
-convert "$hud/greenHealthBar.bmp" -resize '171x38!' -crop 17x20+152+4 +repage "$work/green-end.png"
+convert "$hud/greenHealthBar.bmp" -resize '171x38!' -crop 17x20+152+4 +repage "$work/green-end.png" ||
+    fail "cannot cut out the life bar's end"
 bar_end_distance() {
-    convert "$1" -crop 17x20+153+404 +repage "$work/end.png"
+    crop "$1" 17x20+153+404 "$work/end.png"
     screen_distance "$work/end.png" "$work/green-end.png"
 }
 
-start_logged_game "$work/game" "$sounds" "$work/sound_log.so"
+start_logged_game "$work/game" "$sounds"
 start_playing "$work"
-await_music "$sounds" Music/Sounds/homeTown.wav 20 || fail "no home-town music in play"
+await_music "$sounds" Music/Sounds/homeTown.wav 20 "no home-town music in play"
 xdotool key F2
-await_music "$sounds" Music/Sounds/fight2.wav 20 || fail "F2 did not bring the enemy town's music"
+await_music "$sounds" Music/Sounds/fight2.wav 20 "F2 did not bring the enemy town's music"
 pt_await_still "$work/arrival.png" 0.03
 d=$(bar_end_distance "$work/arrival.png")
-awk -v d="$d" 'BEGIN { exit !(d < 0.1) }' || fail "no full life bar at the arrival ($d)"
+is_less "$d" 0.1 || fail "no full life bar at the arrival ($d)"
 
 xdotool keydown d
-over=0 grabs=0
-for i in $(seq 900); do
-    grabs=$((grabs + 1))
-    pt_grab "$work/walk$grabs.xwd"
-    if [ $((grabs % 8)) -eq 0 ]; then
-        pt_small "$work/walk$grabs.xwd" "$work/small.png"
-        if pt_small_game_over "$work/small.png"; then over=1; break; fi
-        kill -0 "$GAME_PID" 2>/dev/null || break
-    fi
-    sleep 0.1
-done
+pt_grab_until_game_over walk 900 0.1 "the hero never lost its life among the spirits"
+grabs=$PT_GRABS
 xdotool keyup d
-[ "$over" -eq 1 ] || fail "the hero never lost its life among the spirits ($grabs captures)"
 # Before the end, a shortened life bar.
 short=0
 for i in $(seq $((grabs - 1)) -1 $((grabs > 40 ? grabs - 40 : 1))); do
     pt_small "$work/walk$i.xwd" "$work/small.png"
     pt_small_game_over "$work/small.png" && continue
     d=$(bar_end_distance "xwd:$work/walk$i.xwd")
-    if awk -v d="$d" 'BEGIN { exit !(d > 0.2) }'; then short=$i; break; fi
+    if is_more "$d" 0.2; then short=$i; break; fi
 done
 [ "$short" -gt 0 ] || fail "the life bar never showed the hits"
 pt_finish_game_over "$sounds"

@@ -13,18 +13,17 @@ run_headless "$0" "$@"
 PT_WORK=$(make_workdir)
 work=$PT_WORK
 trap 'rm -rf "$work"' EXIT
-build_sound_log "$work" || fail "cannot build the mixer logger"
 sounds=$work/sounds.log
 # Pixels of the lava's red (much redder than green or blue) in the lower
 # part of the view, right of the mini map.
-red_share() { convert "$1" -resize '160x120!' -crop 130x50+30+70 +repage -fx '(r > 0.45 && r > 2 * g && r > 2 * b) ? 1 : 0' -format '%[fx:mean]' info:; }
+red_share() { measure "the lava's red in $1" convert "$1" -resize '160x120!' -crop 130x50+30+70 +repage -fx '(r > 0.45 && r > 2 * g && r > 2 * b) ? 1 : 0' -format '%[fx:mean]' info:; }
 
-start_logged_game "$work/game" "$sounds" "$work/sound_log.so"
+start_logged_game "$work/game" "$sounds"
 start_playing "$work"
-await_music "$sounds" Music/Sounds/homeTown.wav 20 || fail "no home-town music in play"
+await_music "$sounds" Music/Sounds/homeTown.wav 20 "no home-town music in play"
 # No damage: only the lava may end this game.
 xdotool key End F1
-await_music "$sounds" Music/Sounds/thunder.wav 20 || fail "F1 did not bring island 10's music"
+await_music "$sounds" Music/Sounds/thunder.wav 20 "F1 did not bring island 10's music"
 pt_await_still "$work/arrival.png" 0.03
 before=$(red_share "$work/arrival.png")
 

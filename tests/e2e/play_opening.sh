@@ -14,18 +14,13 @@ run_headless "$0" "$@"
 PT_WORK=$(make_workdir)
 work=$PT_WORK
 trap 'rm -rf "$work"' EXIT
-build_sound_log "$work" || fail "cannot build the mixer logger"
 sounds=$work/sounds.log
 story=$TAVIR_DATA_DIR/Story menu=$TAVIR_DATA_DIR/Textures/MainMenu
-hero_share() {
-    convert "$1" -crop 300x220+250+220 +repage -resize '100x74!' -fx '(r > 0.5 && g < 0.3 && b > 0.25) ? 1 : 0' \
-        -format '%[fx:mean]' info:
-}
 
-start_logged_game "$work/game" "$sounds" "$work/sound_log.so"
+start_logged_game "$work/game" "$sounds"
 wait_for_window 60 || fail "no window; stderr: $(cat "$work/game.err")"
 await_picture "$work/menu.png" "start button" 290 200 8 "$menu/startButtonUp.bmp" "$menu/resumeButtonUp.bmp"
-[ "$(last_music "$sounds")" = Music/Soundtrack1Peril.wav ] || fail "no intro music at the menu: $(cat "$sounds")"
+await_music "$sounds" Music/Soundtrack1Peril.wav 10 "no intro music at the menu"
 xdotool mousemove 400 230 click 1
 await_picture "$work/intro.png" "intro picture" 0 0 0 "$story/IntroStory.bmp" "$story/GameOverStory.bmp"
 await_music "$sounds" Music/Sounds/homeTown.wav 10 || fail "no home-town music after start: $(cat "$sounds")"
@@ -34,30 +29,28 @@ xdotool key Escape
 # The flight moves, then ends on its own (500 steps) in a still view.
 flown=0 rest=0
 screenshot "$work/flight-a.png"
-for i in $(seq 150); do
+flight_look() {
+    local d
     sleep 0.5
     screenshot "$work/flight-b.png"
     d=$(screen_distance "$work/flight-a.png" "$work/flight-b.png")
-    if awk -v d="$d" 'BEGIN { exit !(d > 0.04) }'; then
-        flown=$((flown + 1)) rest=0
-    else
-        rest=$((rest + 1))
-    fi
-    [ "$flown" -gt 2 ] && [ "$rest" -ge 3 ] && break
+    if is_more "$d" 0.04; then flown=$((flown + 1)) rest=0; else rest=$((rest + 1)); fi
+    SEEN="$flown looks moved, the last $rest still"
     mv "$work/flight-b.png" "$work/flight-a.png"
-done
-[ "$flown" -gt 2 ] || fail "the opening flight did not move"
-[ "$rest" -ge 3 ] || fail "the opening flight never came to rest"
+    [ "$flown" -gt 2 ] && [ "$rest" -ge 3 ]
+}
+await "the opening flight did not move and come to rest" 90 flight_look
+cp "$work/flight-a.png" "$work/flight-b.png"
 shows_picture "$work/flight-b.png" 0 0 0 "$story/IntroStory.bmp" && fail "the intro picture came back"
 hero=$(hero_share "$work/flight-b.png")
-awk -v h="$hero" 'BEGIN { exit !(h > 0.015) }' || fail "the flight did not end behind the hero ($hero)"
+is_more "$hero" 0.015 || fail "the flight did not end behind the hero ($hero)"
 # And play goes on from there: w walks.
 xdotool keydown w
-sleep 1.5
+await_change "$work/walking.png" "$work/flight-b.png" "w did not walk after the flight" 0.03
 xdotool keyup w
 pt_await_still "$work/walked.png" 0.02
 d=$(screen_distance "$work/flight-b.png" "$work/walked.png")
-awk -v d="$d" 'BEGIN { exit !(d > 0.03) }' || fail "w did not walk after the flight ($d)"
+is_more "$d" 0.03 || fail "w did not walk after the flight ($d)"
 
 quit_with_f12 "$work/game.err"
 grep -q '^Time late per frame: [0-9]* (ms)$' "$work/game.out" || fail "no statistics on F12: $(tail -3 "$work/game.out")"

@@ -31,34 +31,26 @@ run_headless "$0" "$@"
 
 work=$(make_workdir)
 trap 'rm -rf "$work"' EXIT
-build_sound_log "$work" || fail "cannot build the mixer logger"
 sounds=$work/sounds.log
 # The middle of the main map, clear of the compass and the island's marker.
 map=$work/map.png
-convert "$TAVIR_DATA_DIR/Textures/HUD/mainMap.bmp" -crop 400x300+200+150 +repage "$map"
+crop "$TAVIR_DATA_DIR/Textures/HUD/mainMap.bmp" 400x300+200+150 "$map"
 
 # pv_sync SHOT: waits until every key sent so far has been handled (the main
 # map shown and gone again); SHOT is the world afterwards.
+pv_map_shown() {
+    local d
+    screenshot "$1"
+    d=$(picture_distance "$1" 200 150 "$map")
+    SEEN="the map's middle $d from the main map"
+    is_less "$d" 0.06
+}
 pv_sync() {
-    local i d shown=1
     pv_pending=0
     xdotool key m
-    for i in $(seq "$(scaled_wait 60)"); do
-        screenshot "$1"
-        d=$(picture_distance "$1" 200 150 "$map")
-        awk -v d="$d" 'BEGIN { exit !(d != "" && d < 0.06) }' && { shown=0; break; }
-        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended; stderr: $(cat "$work/game.err")"
-        sleep 0.3
-    done
-    [ "$shown" -eq 0 ] || fail "the main map never showed ($d)"
+    await "the main map never showed" 60 pv_map_shown "$1"
     xdotool key m
-    for i in $(seq "$(scaled_wait 60)"); do
-        sleep 0.3
-        screenshot "$1"
-        d=$(picture_distance "$1" 200 150 "$map")
-        awk -v d="$d" 'BEGIN { exit !(d != "" && d > 0.09) }' && return 0
-    done
-    fail "the main map stayed up ($d)"
+    await_gone "$1" "the main map stayed up" 200 150 "$map" 0.09
 }
 # pv_taps KEY COUNT: COUNT one-frame presses. SDL queues at most 128
 # events, so the script waits for the game before it could overflow.
@@ -104,23 +96,24 @@ pv_under() {
 }
 # pv_opened COUNT: the open sound has played COUNT times and no portal closed.
 pv_opened() {
-    field_await_effect "$sounds" portalOpen "$1" "$(scaled_wait 10)" || fail "no open sound: $(cat "$sounds")"
+    await_effect "$sounds" portalOpen "$1" 10 "no open sound"
     [ "$(field_effects "$sounds" portalClose)" -eq 0 ] || fail "a portal closed again: $(cat "$sounds")"
 }
 # pv_region SHOT RECT [ROTATE]: SHOT's RECT (WxH+X+Y), of the picture turned
 # by ROTATE degrees, as a PNG of its own.
 pv_region() {
     local out=${1%.png}-${3:-0}.png
-    convert "$1" -rotate "${3:-0}" -crop "$2" +repage "$out" && echo "$out"
+    convert "$1" -rotate "${3:-0}" -crop "$2" +repage "$out" || fail "cannot cut $2 out of $1"
+    echo "$out"
 }
 # pv_ncc A B: the normalised cross-correlation of two pictures of one size
 # (1 the same but for brightness and contrast, 0 unrelated); the cover over
 # an opening tints what it shows, which this leaves out.
-pv_ncc() { compare -metric NCC "$1" "$2" null: 2>&1 | grep -x '[-0-9.e]*'; }
+pv_ncc() { image_metric NCC "$1" "$2"; }
 
-start_logged_game "$work/game" "$sounds" "$work/sound_log.so"
+start_logged_game "$work/game" "$sounds"
 start_playing "$work"
-await_music "$sounds" Music/Sounds/homeTown.wav 10 || fail "no home-town music in play: $(tail -3 "$sounds")"
+await_music "$sounds" Music/Sounds/homeTown.wav 10 "no home-town music in play"
 pv_sync "$work/near.png"
 
 # The alpha portal, alone: its dark disc marks the opening on screen. The
@@ -129,11 +122,11 @@ xdotool click 1
 pv_opened 1
 pv_over
 pv_sync "$work/lone.png"
-read -r dw dh dx dy < <(convert "$work/lone.png" -colorspace Gray -threshold 5% -negate \
+parts=$(convert "$work/lone.png" -colorspace Gray -threshold 5% -negate \
     -define connected-components:verbose=true -define connected-components:area-threshold=2000 \
-    -connected-components 8 null: 2>/dev/null |
-    awk 'NR > 1 && $NF == "gray(255)" { split($2, b, /[x+]/); if (b[1] * b[2] > best) { best = b[1] * b[2]; r = b[1] " " b[2] " " b[3] " " b[4] } }
-        END { print r }')
+    -connected-components 8 null: 2>&1) || fail "cannot find the parts of lone.png: $parts"
+read -r dw dh dx dy < <(awk 'NR > 1 && $NF == "gray(255)" { split($2, b, /[x+]/); if (b[1] * b[2] > best) { best = b[1] * b[2]; r = b[1] " " b[2] " " b[3] " " b[4] } }
+        END { print r }' <<<"$parts")
 [ "${dw:-0}" -gt 150 ] && [ "${dh:-0}" -gt 100 ] || fail "no dark disc below the free view (${dw:-0}x${dh:-0})"
 # The middle of the opening, clear of its rim.
 rw=$((dw * 6 / 10)) rh=$((dh * 6 / 10))
@@ -170,7 +163,7 @@ awk -v f="$far" -v n="$near" 'BEGIN { exit !(f != "" && n != "" && f > 0.4 && f 
 # Walk in. The compass turns with the hero: out of the beta portal he faces
 # as he did when he shot it.
 xdotool keydown w
-field_await_effect "$sounds" enterPortal 1 "$(scaled_wait 20)"
+field_await_effect "$sounds" enterPortal 1 20
 entered=$?
 xdotool keyup w
 [ "$entered" -eq 0 ] || fail "walking ahead never entered the portal: $(cat "$sounds")"
@@ -182,12 +175,12 @@ awk -v h="$heading" -v t="$turned" 'BEGIN { exit !(h != "" && h < 0.03 && t > 0.
     fail "the hero does not face the beta shot's way (compass $heading from it, $turned from the start's)"
 # Right behind him, below his feet on screen, the beta opening shows the
 # evening sky, which no ground there has.
-sky() { convert "$1" -crop 380x150+260+440 +repage -fx 'b > r + 0.1 && b > g + 0.1 ? 1 : 0' -format '%[fx:mean]' info:; }
+sky() { measure "the sky's colour in $1" convert "$1" -crop 380x150+260+440 +repage -fx 'b > r + 0.1 && b > g + 0.1 ? 1 : 0' -format '%[fx:mean]' info:; }
 behind=$(sky "$work/after.png")
 before=$(sky "$work/ahead.png")
 awk -v a="$behind" -v b="$before" 'BEGIN { exit !(a != "" && b != "" && a > 0.05 && a > b + 0.04) }' ||
     fail "no portal opening right behind the hero ($behind of the sky's colour there, $before before)"
 
-kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended; stderr: $(cat "$work/game.err")"
+alive "the walk through the portals"
 quit_with_f12 "$work/game.err"
 echo "portal view: far side $far, near side $near; compass $heading from the far heading, $turned from the start's; sky behind $behind"

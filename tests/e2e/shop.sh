@@ -9,6 +9,7 @@
 # Gold is read from the coin piles, sounds from a log of the mixer calls.
 : "${E2E_LIMIT:=540}"
 source "$(dirname "$0")/lib/common.sh"
+source "$(dirname "$0")/lib/sound.sh"
 source "$(dirname "$0")/lib/screens.sh"
 run_headless "$0" "$@"
 
@@ -49,13 +50,12 @@ from=$(screens_log_lines)
 xdotool key a
 await_picture "$work/ring.png" "the shop's ring after a" $panel_at 3 "$work/shopRingRegen.png" "$work/shopVial.png"
 screens_await_mixer "$from" "play turnInMenu.wav"
-sleep 2
+screens_await_turn_end "$work" shopBackground "the turn to the ring ends"
 from=$(screens_log_lines)
 xdotool key Return
 screens_await_mixer "$from" "play error.wav"
-sleep 1
-[ "$(screens_mixer_since "$from")" = "play error.wav" ] || fail "more than the error sound: $(screens_mixer_since "$from")"
 screens_await_gold "$work" shopBackground "the gold after the refused ring" 0 5 1
+[ "$(screens_mixer_since "$from")" = "play error.wav" ] || fail "more than the error sound: $(screens_mixer_since "$from")"
 shows_picture "$work/gold.png" $panel_at 3 "$work/shopRingRegen.png" "$work/shopVial.png" ||
     fail "the refused ring left the front: $PICTURE_MISMATCH"
 
@@ -64,8 +64,8 @@ shows_picture "$work/gold.png" $panel_at 3 "$work/shopRingRegen.png" "$work/shop
 # back to its vial, and 300 gold are left.
 xdotool key Next
 screens_await_gold "$work" shopBackground "the gold after Page Down" 400 300 0
-xdotool key d
-sleep 2
+screens_key_heard d "play turnInMenu.wav"
+screens_await_turn_end "$work" shopBackground "the turn away from the ring ends"
 from=$(screens_log_lines)
 xdotool key a Return
 await_picture "$work/bought.png" "the shop's vial after the ring is sold" $panel_at 3 "${shop_items[@]}"

@@ -13,41 +13,14 @@ pt_taps() {
         batch=$((count > 50 ? 50 : count))
         xdotool key --delay 25 $(printf "$key %.0s" $(seq "$batch"))
         count=$((count - batch))
-        [ "$count" -gt 0 ] && pt_await_calm
-    done
-    return 0
-}
-
-# pt_await_calm: waits (at most 20 s) until two screenshots in a row are
-# close, that is the game has taken the keys sent so far.
-pt_await_calm() {
-    local i d
-    screenshot "$PT_WORK/calm1.png"
-    for i in $(seq 40); do
-        sleep 0.5
-        screenshot "$PT_WORK/calm2.png"
-        d=$(screen_distance "$PT_WORK/calm1.png" "$PT_WORK/calm2.png")
-        awk -v d="$d" 'BEGIN { exit !(d < 0.02) }' && return 0
-        mv "$PT_WORK/calm2.png" "$PT_WORK/calm1.png"
+        [ "$count" -gt 0 ] && await_still "$PT_WORK/calm.png"
     done
     return 0
 }
 
 # pt_await_still SHOT LIMIT: screenshots until two in a row are within LIMIT
 # (normalised RMSE) of each other, up to 40 s; the last stays in SHOT.
-pt_await_still() {
-    local shot=$1 limit=$2 i d
-    screenshot "$shot.prev.png"
-    for i in $(seq 80); do
-        sleep 0.3
-        screenshot "$shot"
-        d=$(screen_distance "$shot.prev.png" "$shot")
-        awk -v d="$d" -v t="$limit" 'BEGIN { exit !(d < t) }' && return 0
-        mv "$shot" "$shot.prev.png"
-        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended while waiting for a still picture"
-    done
-    fail "the picture never came to rest ($d)"
-}
+pt_await_still() { await_still "$1" "$2"; }
 
 # pt_is_game_over SHOT: the game-over picture fills the screen.
 pt_is_game_over() {
@@ -59,15 +32,18 @@ pt_is_game_over() {
 # status 0 and no statistics.
 pt_finish_game_over() {
     local sounds=$1
-    await_music "$sounds" Music/Sounds/sadSong.wav 10 || fail "no sad music at game over: $(tail -3 "$sounds")"
+    await_music "$sounds" Music/Sounds/sadSong.wav 10 "no sad music at game over"
     screenshot "$PT_WORK/over1.png"
-    sleep 1
+    pt_is_game_over "$PT_WORK/over1.png" || fail "no game-over picture: $PICTURE_MISMATCH"
+    # The world stands still over time: frames go on, nothing in them moves.
+    hold_off 1
     screenshot "$PT_WORK/over2.png"
     pt_is_game_over "$PT_WORK/over2.png" || fail "the game-over picture went away: $PICTURE_MISMATCH"
     [ "$(screen_distance "$PT_WORK/over1.png" "$PT_WORK/over2.png")" = 0 ] || fail "the game-over picture moves"
-    # Keys of play do nothing now.
+    # Keys of play do nothing now; nothing shows that they were taken, so
+    # they are given time.
     xdotool key w p 1
-    sleep 1
+    hold_off 1
     screenshot "$PT_WORK/over3.png"
     [ "$(screen_distance "$PT_WORK/over2.png" "$PT_WORK/over3.png")" = 0 ] || fail "play keys act after game over"
     [ "$(last_music "$sounds")" = Music/Sounds/sadSong.wav ] || fail "the music changed after game over"
@@ -82,18 +58,41 @@ pt_finish_game_over() {
 # pt_warm_sky SHOT: the share of the upper half in the sunset's warm tones,
 # seen only while the view looks out towards the horizon.
 pt_warm_sky() {
-    convert "$1" -resize '160x120!' -crop 160x60+0+0 +repage -fx '(r > 0.6 && r > b + 0.15) ? 1 : 0' -format '%[fx:mean]' info:
+    measure "the warm sky of $1" convert "$1" -resize '160x120!' -crop 160x60+0+0 +repage \
+        -fx '(r > 0.6 && r > b + 0.15) ? 1 : 0' -format '%[fx:mean]' info:
 }
 
 # pt_grab FILE: a quick raw capture of the screen (X window dump), for
 # dense sequences; pt_png turns one into a PNG.
-pt_grab() { xwd -display "$DISPLAY" -root -silent >"$1"; }
-pt_png() { convert "xwd:$1" "$2"; }
+pt_grab() { xwd -display "$DISPLAY" -root -silent >"$1" && [ -s "$1" ] || fail "cannot capture the screen into $1"; }
+pt_png() { convert "xwd:$1" "$2" || fail "cannot read the capture $1"; }
 # pt_small FILE OUT: a capture scaled to 160x120, quick to judge.
-pt_small() { convert "xwd:$1" -scale 160x120 "$2"; }
+pt_small() { convert "xwd:$1" -scale 160x120 "$2" || fail "cannot read the capture $1"; }
 # pt_small_game_over SMALL: a scaled capture shows the game-over picture.
 pt_small_game_over() {
     [ -f "$PT_WORK/over-small.png" ] ||
-        convert "$TAVIR_DATA_DIR/Story/GameOverStory.bmp" -scale '160x120!' "$PT_WORK/over-small.png"
-    awk -v d="$(screen_distance "$1" "$PT_WORK/over-small.png")" 'BEGIN { exit !(d < 0.08) }'
+        convert "$TAVIR_DATA_DIR/Story/GameOverStory.bmp" -scale '160x120!' "$PT_WORK/over-small.png" ||
+        fail "cannot scale the game-over picture"
+    is_less "$(screen_distance "$1" "$PT_WORK/over-small.png")" 0.08
+}
+
+# pt_grab_until_game_over NAME COUNT PAUSE WHAT: quick captures
+# PT_WORK/NAMEi.xwd, PAUSE seconds apart, until the game-over picture
+# shows, at most COUNT (scaled); fails with WHAT otherwise. Sets PT_GRABS
+# to the number taken.
+pt_grab_until_game_over() {
+    local name=$1 count i
+    count=$(scaled_wait "$2")
+    PT_GRABS=0
+    for i in $(seq "$count"); do
+        PT_GRABS=$i
+        pt_grab "$PT_WORK/$name$i.xwd"
+        if [ $((i % 8)) -eq 0 ]; then
+            pt_small "$PT_WORK/$name$i.xwd" "$PT_WORK/small.png"
+            pt_small_game_over "$PT_WORK/small.png" && return 0
+            alive "$4"
+        fi
+        sleep "$3"
+    done
+    fail "$4 ($PT_GRABS captures)"
 }

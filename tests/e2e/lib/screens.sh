@@ -1,47 +1,36 @@
-# Helpers for the scripts that drive the inventory and the shops: the mixer
-# call log, the description panels and the hero's gold read from the coin
-# piles. Source after common.sh; every name starts with screens_.
+# Helpers for the scripts that drive the inventory and the shops: the
+# description panels and the hero's gold read from the coin piles, and the
+# way to the home island's shop. Source after common.sh and sound.sh; every
+# name starts with screens_.
 
-# screens_start WORK: builds the mixer logger, starts the game with its calls
-# logged to WORK/mixer.log, and plays from the menu through the intro picture
-# and the opening flight to the home island. Sets SCREENS_LOG.
+# screens_start WORK: starts the game with its mixer calls logged to
+# WORK/sounds.log and plays from the menu to the home island. Sets
+# SCREENS_LOG.
 screens_start() {
-    local work=$1 tex=$TAVIR_DATA_DIR/Textures
-    ${CC:-cc} -shared -fPIC -O1 -o "$work/mixer_log.so" "$(dirname "${BASH_SOURCE[0]}")/mixer_log.c" -ldl ||
-        fail "cannot build the mixer log"
-    SCREENS_LOG=$work/mixer.log
-    : >"$SCREENS_LOG"
-    TAVIR_MIXER_LOG=$SCREENS_LOG LD_PRELOAD=$work/mixer_log.so \
-        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" start_game "$work/game"
-    wait_for_window 90 || fail "no window; stderr: $(cat "$work/game.err")"
-    xdotool mousemove 20 20
-    await_picture "$work/menu.png" "the menu" 290 200 8 "$tex/MainMenu/startButtonUp.bmp" \
-        "$tex/MainMenu/startButtonOver.bmp"
-    xdotool mousemove 400 230 click 1
-    await_picture "$work/intro.png" "intro picture after start" 0 0 0 "$TAVIR_DATA_DIR/Story/IntroStory.bmp"
-    xdotool key Escape
-    sleep 1
-    xdotool key Escape
-    sleep 2
-    grep -q '^load Music/Sounds/turnInMenu.wav' "$SCREENS_LOG" || fail "the mixer log has no effects loaded"
+    local work=$1
+    SCREENS_LOG=$work/sounds.log
+    start_logged_game "$work/game" "$SCREENS_LOG"
+    start_playing "$work"
+    await "the mixer log has no effects loaded" 10 grep -q '^load Music/Sounds/turnInMenu.wav' "$SCREENS_LOG"
 }
 
 # The number of mixer calls logged so far.
-screens_log_lines() { wc -l <"$SCREENS_LOG"; }
+screens_log_lines() { sound_lines "$SCREENS_LOG"; }
 
-# screens_mixer_since FROM: the calls logged after line FROM, effects by file
-# name alone, loads left out.
-screens_mixer_since() { tail -n +$(($1 + 1)) "$SCREENS_LOG" | grep -v '^load ' | sed 's|^play .*/|play |'; }
+# screens_mixer_since FROM: the calls logged after line FROM (mixer_since).
+screens_mixer_since() { mixer_since "$SCREENS_LOG" "$1"; }
 
-# screens_await_mixer FROM EXPECTED: waits up to 20 s for exactly these calls
-# after line FROM (one a line).
-screens_await_mixer() {
-    local i
-    for i in $(seq "$(scaled_wait 100)"); do
-        [ "$(screens_mixer_since "$1")" = "$2" ] && return 0
-        sleep 0.2
-    done
-    fail "mixer calls: $(screens_mixer_since "$1" | tr '\n' ';') instead of $(tr '\n' ';' <<<"$2")"
+# screens_await_mixer FROM EXPECTED: waits for exactly these calls after
+# line FROM (one a line).
+screens_await_mixer() { await_mixer "$SCREENS_LOG" "$1" "$2"; }
+
+# screens_key_heard KEY EXPECTED: presses KEY and waits for exactly these
+# mixer calls.
+screens_key_heard() {
+    local from
+    from=$(screens_log_lines)
+    xdotool key "$1"
+    screens_await_mixer "$from" "$2"
 }
 
 # screens_panel WORK NAME: crops the opaque part of the description picture
@@ -49,9 +38,26 @@ screens_await_mixer() {
 # stands on the screen.
 screens_panel() {
     local work=$1 name=$2 picture=$TAVIR_DATA_DIR/Textures/$2.bmp geometry
-    geometry=$(convert "$picture" -fuzz 0 -transparent magenta -trim -format '%wx%h%X%Y' info:)
-    convert "$picture" -crop "$geometry" +repage "$work/$name.png"
+    geometry=$(convert "$picture" -fuzz 0 -transparent magenta -trim -format '%wx%h%X%Y' info:) ||
+        fail "cannot find the panel of $picture"
+    [[ $geometry =~ ^[0-9]+x[0-9]+\+[0-9]+\+[0-9]+$ ]] || fail "cannot find the panel of $picture: $geometry"
+    crop "$picture" "$geometry" "$work/$name.png"
     PANEL_AT="$(sed 's/.*x[0-9]*+\([0-9]*\)+.*/\1/' <<<"$geometry") $(sed 's/.*+//' <<<"$geometry")"
+}
+
+# screens_await_turn_end WORK BACKGROUND WHAT: the carousel's arrows, which
+# stand only while no turn runs, show over BACKGROUND (a Textures name).
+screens_await_turn_end() {
+    local work=$1 tex=$TAVIR_DATA_DIR/Textures box at
+    box=$(convert "$tex/leftArrow.bmp" -fuzz 0 -transparent magenta -trim -format '%wx%h%O' info:)
+    [[ $box =~ ^[0-9]+x[0-9]+\+[0-9]+\+[0-9]+$ ]] || fail "cannot find the arrow: $box"
+    if [ ! -f "$work/arrow-$2.png" ]; then
+        convert "$tex/$2.bmp" "(" "$tex/leftArrow.bmp" -fuzz 2% -transparent magenta ")" -composite \
+            -crop "$box" +repage "$work/arrow-$2.png" || fail "cannot draw the arrow"
+        crop "$tex/$2.bmp" "$box" "$work/no-arrow-$2.png"
+    fi
+    at=$(sed 's/.*+\([0-9]*\)+\([0-9]*\)$/\1 \2/' <<<"$box")
+    await_picture "$work/arrows.png" "$3" $at 2 "$work/arrow-$2.png" "$work/no-arrow-$2.png"
 }
 
 # The region of the screen the coin piles can cover (up to 400 gold).
@@ -84,44 +90,41 @@ screens_coin_picture() {
     convert "$tex/$back.bmp" "${args[@]}" \
         "(" "$tex/inventoryBack.bmp" -fuzz 2% -transparent magenta ")" -composite \
         -crop "${SCREENS_COINS_W}x${SCREENS_COINS_H}+${SCREENS_COINS_X}+${SCREENS_COINS_Y}" +repage \
-        "$work/coins-$gold.png"
+        "$work/coins-$gold.png" || fail "cannot draw the coins of $gold gold"
 }
 
 # screens_gold_distance SHOT PICTURE: how far the shot's coin region is from
 # a picture made by screens_coin_picture (normalised RMSE).
 screens_gold_distance() {
-    compare -metric RMSE \
-        "$1[${SCREENS_COINS_W}x${SCREENS_COINS_H}+${SCREENS_COINS_X}+${SCREENS_COINS_Y}]" "$2" null: 2>&1 |
-        sed -n 's/.*(\(.*\)).*/\1/p'
+    image_metric RMSE "$1[${SCREENS_COINS_W}x${SCREENS_COINS_H}+${SCREENS_COINS_X}+${SCREENS_COINS_Y}]" "$2"
+}
+
+# screens_shows_gold WORK GOLD OTHER...: a screenshot into WORK/gold.png
+# whose coins are GOLD's, nearer to them than to each OTHER amount's.
+screens_shows_gold() {
+    local work=$1 gold=$2 own d other
+    shift 2
+    screenshot "$work/gold.png"
+    own=$(screens_gold_distance "$work/gold.png" "$work/coins-$gold.png")
+    SEEN="the coins differ from $gold gold by $own"
+    is_less "$own" 0.08 || return 1
+    for other in "$@"; do
+        d=$(screens_gold_distance "$work/gold.png" "$work/coins-$other.png")
+        SEEN="as near $other gold ($d) as $gold ($own)"
+        is_less "$own" "$d" || return 1
+    done
 }
 
 # screens_await_gold WORK BACKGROUND WHAT GOLD [OTHER...]: screenshots into
 # WORK/gold.png until its coin region is the one GOLD shows and nearer to
 # it than to each OTHER amount's, for up to 20 s.
 screens_await_gold() {
-    local work=$1 back=$2 what=$3 gold=$4 i own d other why
+    local work=$1 back=$2 what=$3 gold=$4 g
     shift 4
     for g in "$gold" "$@"; do
         [ -f "$work/coins-$g.png" ] || screens_coin_picture "$work" "$back" "$g"
     done
-    for i in $(seq "$(scaled_wait 40)"); do
-        screenshot "$work/gold.png"
-        own=$(screens_gold_distance "$work/gold.png" "$work/coins-$gold.png")
-        why=""
-        if awk -v d="$own" 'BEGIN { exit !(d < 0.08) }'; then
-            for other in "$@"; do
-                d=$(screens_gold_distance "$work/gold.png" "$work/coins-$other.png")
-                awk -v a="$own" -v b="$d" 'BEGIN { exit !(a < b) }' ||
-                    why="as near $other gold ($d) as $gold ($own)"
-            done
-            [ -z "$why" ] && return 0
-        else
-            why="the coins differ from $gold gold by $own"
-        fi
-        kill -0 "$GAME_PID" 2>/dev/null || fail "$what: the game has ended"
-        sleep 0.5
-    done
-    fail "$what: $why"
+    await "$what" 20 screens_shows_gold "$work" "$gold" "$@"
 }
 
 # screens_at_home_shop WORK NAME: screenshots into WORK/NAME.png and answers
@@ -130,18 +133,20 @@ screens_at_home_shop() {
     screenshot "$1/$2.png"
     shows_picture "$1/$2.png" $SCREENS_PROMPT_AT 3 "$1/prompt.png"
 }
+screens_away_from_shop() { ! screens_at_home_shop "$@"; }
 
 # screens_half_turn: the hero turns round by the mouse: four moves of a
 # quarter turn each, the pointer put back between them with no vertical
-# part (the hero turns only with vertical motion).
+# part (the hero turns only with vertical motion). Each turn is waited out
+# on screen.
 screens_half_turn() {
-    local i
+    local work=$1 i
     for i in 1 2 3 4; do
         xdotool mousemove 790 "$SCREENS_POINTER_Y"
-        sleep 1
+        await_still "$work/half-turn.png" 0.02 RMSE 1 60
         xdotool mousemove_relative -- -785 1
         SCREENS_POINTER_Y=$((SCREENS_POINTER_Y + 1))
-        sleep 1
+        await_change "$work/turning.png" "$work/half-turn.png" "a quarter turn of the hero" 0.04 60
     done
 }
 
@@ -159,41 +164,35 @@ screens_half_turn() {
 # stands between him and the camera, leave him a little away: then he turns
 # round and walks up to the door.
 screens_go_to_home_shop() {
-    local work=$1 shop=$TAVIR_DATA_DIR/Textures/HUD/shopDisplay.bmp step i
-    convert "$shop" -fuzz 0 -transparent magenta -trim +repage "$work/prompt.png"
+    local work=$1 shop=$TAVIR_DATA_DIR/Textures/HUD/shopDisplay.bmp step
+    convert "$shop" -fuzz 0 -transparent magenta -trim +repage "$work/prompt.png" || fail "cannot cut out the shop's prompt"
     SCREENS_PROMPT_AT=$(convert "$shop" -fuzz 0 -transparent magenta -trim -format '%X %Y' info: | tr -d +)
+    [[ $SCREENS_PROMPT_AT =~ ^[0-9]+\ [0-9]+$ ]] || fail "cannot place the shop's prompt: $SCREENS_PROMPT_AT"
     xdotool mousemove 300 300
-    sleep 1
+    await_still "$work/pointer.png"
     xdotool key 0
-    sleep 2
+    await_still "$work/home.png" 0.02 RMSE 2 60
     xdotool mousemove_relative -- 394 1
     SCREENS_POINTER_Y=301
-    sleep 2
+    await_change "$work/turned.png" "$work/home.png" "the hero's turn from the shop" 0.04 60
+    await_still "$work/turned.png" 0.02 RMSE 1 60
     screens_at_home_shop "$work" turned && fail "the shop's prompt far from the shop"
     for step in 1 2 3 4 5; do
         xdotool key Prior
         sleep 0.5
         xdotool key Prior
-        sleep 1.5
-        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended on the way to the shop"
+        await_still "$work/step.png" 0.02 RMSE 1 60
     done
     xdotool keydown space
     sleep 0.5
     xdotool keyup space
-    for i in $(seq "$(scaled_wait 30)"); do
-        screens_at_home_shop "$work" landed && break
-        sleep 0.5
-    done
+    try_await 15 screens_at_home_shop "$work" landed
     SCREENS_FACING_SHOP=0
     screens_at_home_shop "$work" near && return 0
-    screens_half_turn
+    screens_half_turn "$work"
     SCREENS_FACING_SHOP=1
     xdotool keydown w
-    for i in $(seq "$(scaled_wait 60)"); do
-        screens_at_home_shop "$work" walk && break
-        kill -0 "$GAME_PID" 2>/dev/null || { xdotool keyup w; fail "the game ended on the way to the shop"; }
-        sleep 0.5
-    done
+    try_await 30 screens_at_home_shop "$work" walk
     xdotool keyup w
     screens_at_home_shop "$work" near || fail "no prompt near the shop: $PICTURE_MISMATCH"
 }
@@ -202,14 +201,11 @@ screens_go_to_home_shop() {
 # the hero walks away until the prompt has gone; near a shop i and the
 # island keys do nothing.
 screens_leave_shop() {
-    local work=$1 i
-    [ "$SCREENS_FACING_SHOP" -eq 1 ] && screens_half_turn
+    local work=$1
+    [ "$SCREENS_FACING_SHOP" -eq 1 ] && screens_half_turn "$work"
     SCREENS_FACING_SHOP=0
     xdotool keydown w
-    for i in $(seq "$(scaled_wait 60)"); do
-        screens_at_home_shop "$work" away || break
-        sleep 0.5
-    done
+    try_await 30 screens_away_from_shop "$work" away
     xdotool keyup w
     screens_at_home_shop "$work" away && fail "the prompt stays as the hero walks away"
     return 0

@@ -1,45 +1,86 @@
-# The mixer logger for the end-to-end scripts (see sound_log.c).
+# The sound log for the end-to-end scripts: what the game gives the mixer,
+# written by a preloaded shim (sound_log.c, built as tavir_sound_log and
+# named by TAVIR_SOUND_SHIM). Source after common.sh.
 
-# build_sound_log DIR: compiles the logger into DIR/sound_log.so.
-build_sound_log() {
-    cc -shared -fPIC -O1 $(sdl-config --cflags) -o "$1/sound_log.so" \
-        "$(dirname "${BASH_SOURCE[0]}")/sound_log.c" -ldl -lpthread
-}
-
-# start_logged_game LOGPREFIX SOUNDLOG LIB: start_game with the mixer logged
-# to SOUNDLOG through the logger LIB. A sanitizer runtime need not come first.
+# start_logged_game LOGPREFIX SOUNDLOG: start_game with the mixer calls
+# logged to SOUNDLOG; fails unless the shim is seen to be loaded. A
+# sanitizer runtime need not come first.
 start_logged_game() {
-    local log=$1 sounds=$2 lib=$3
-    : >"$sounds"
-    LD_PRELOAD=$lib TAVIR_SOUND_LOG=$sounds \
+    local log=$1
+    SOUND_LOG=$2
+    : "${TAVIR_SOUND_SHIM:?TAVIR_SOUND_SHIM must name the sound log shim}"
+    [ -f "$TAVIR_SOUND_SHIM" ] || fail "no sound log shim at $TAVIR_SOUND_SHIM"
+    : >"$SOUND_LOG" || fail "cannot write $SOUND_LOG"
+    LD_PRELOAD=$TAVIR_SOUND_SHIM TAVIR_SOUND_LOG=$SOUND_LOG \
         ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" start_game "$log"
+    await "the sound log shim is not loaded" 30 grep -qx 'log open' "$SOUND_LOG"
 }
+
+# sound_lines SOUNDLOG: the number of lines logged so far.
+sound_lines() { measure "the lines of $1" awk 'END { print NR }' "$1"; }
+
+# sound_count SOUNDLOG NAME: how often Music/Sounds/NAME.wav was played.
+sound_count() {
+    local n
+    n=$(grep -c "^effect Music/Sounds/$2.wav$" "$1")
+    [ $? -le 1 ] || fail "cannot read the sound log $1"
+    echo "$n"
+}
+
+# has_played SOUNDLOG NAME COUNT: NAME has played COUNT times or more.
+has_played() {
+    local n
+    n=$(sound_count "$1" "$2")
+    SEEN="$2 played $n times"
+    [ "$n" -ge "$3" ]
+}
+
+# await_effect SOUNDLOG NAME COUNT SECONDS WHAT: until NAME has played COUNT
+# times, within SECONDS (scaled); fails with WHAT.
+await_effect() { await "$5" "$4" has_played "$1" "$2" "$3"; }
 
 # last_music SOUNDLOG: the file of the track started last.
-last_music() { sed -n 's/^music //p' "$1" | tail -1; }
+last_music() {
+    [ -r "$1" ] || fail "cannot read the sound log $1"
+    sed -n 's/^music //p' "$1" | tail -1
+}
 
-# await_music SOUNDLOG FILE SECONDS: waits until FILE is the track started last.
+# music_is SOUNDLOG FILE: FILE is the track started last.
+music_is() {
+    SEEN="last music $(last_music "$1")"
+    [ "$(last_music "$1")" = "$2" ]
+}
+
+# await_music SOUNDLOG FILE SECONDS [WHAT]: waits until FILE is the track
+# started last; with WHAT, fails with it, otherwise answers.
 await_music() {
-    local sounds=$1 file=$2 limit i
-    limit=$(scaled_wait "$3")
-    for i in $(seq $((limit * 10))); do
-        [ "$(last_music "$sounds")" = "$file" ] && return 0
+    local end
+    if [ $# -ge 4 ]; then
+        await "$4" "$3" music_is "$1" "$2"
+        return 0
+    fi
+    end=$((SECONDS + $(scaled_wait "$3")))
+    while [ "$SECONDS" -lt "$end" ]; do
+        music_is "$1" "$2" && return 0
         kill -0 "$GAME_PID" 2>/dev/null || return 1
         sleep 0.1
     done
     return 1
 }
 
-# start_playing WORK: from the menu to play on the home island: start, the
-# intro picture, and Escape out of the opening flight.
-start_playing() {
-    local work=$1 story=$TAVIR_DATA_DIR/Story menu=$TAVIR_DATA_DIR/Textures/MainMenu
-    wait_for_window 60 || fail "no window; stderr: $(cat "$work/game.err")"
-    await_picture "$work/menu.png" "start button" 290 200 8 "$menu/startButtonUp.bmp" "$menu/resumeButtonUp.bmp"
-    xdotool mousemove 400 230 click 1
-    await_picture "$work/intro.png" "intro picture" 0 0 0 "$story/IntroStory.bmp" "$story/GameOverStory.bmp"
-    xdotool key Escape
-    sleep 1
-    xdotool key Escape
-    sleep 1
+# mixer_since SOUNDLOG FROM: the effects (by file name alone, as "play
+# NAME") and the music's pauses and resumes logged after line FROM.
+mixer_since() {
+    [ -r "$1" ] || fail "cannot read the sound log $1"
+    tail -n +$(($2 + 1)) "$1" | grep -E '^(effect |pause music$|resume music$)' | sed 's|^effect .*/|play |'
 }
+
+# mixer_is SOUNDLOG FROM EXPECTED: exactly these calls after line FROM.
+mixer_is() {
+    SEEN="$(mixer_since "$1" "$2" | tr '\n' ';')"
+    [ "$(mixer_since "$1" "$2")" = "$3" ]
+}
+
+# await_mixer SOUNDLOG FROM EXPECTED: waits up to 20 s for exactly these
+# calls after line FROM (one a line).
+await_mixer() { await "mixer calls other than $(tr '\n' ';' <<<"$3")" 20 mixer_is "$@"; }
