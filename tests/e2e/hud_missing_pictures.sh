@@ -3,7 +3,6 @@
 # pack: each is reported once, the world stays in sight instead of a white
 # screen, and the rest of the display (the life bar) still shows.
 source "$(dirname "$0")/lib/common.sh"
-source "$(dirname "$0")/lib/sound.sh"
 export E2E_LIMIT=${E2E_LIMIT:-360}
 run_headless "$0" "$@"
 
@@ -13,13 +12,7 @@ hud=$TAVIR_DATA_DIR/Textures/HUD
 missing="hudFrame minimapBack minimapFront"
 
 pack=$work/pack
-mkdir -p "$pack/Textures/HUD"
-for entry in "$TAVIR_DATA_DIR"/*; do [ "$(basename "$entry")" = Textures ] || ln -s "$entry" "$pack/"; done
-for entry in "$TAVIR_DATA_DIR"/Textures/*; do [ "$(basename "$entry")" = HUD ] || ln -s "$entry" "$pack/Textures/"; done
-for entry in "$hud"/*; do
-    case " $missing " in *" $(basename "$entry" .bmp) "*) ;; *) ln -s "$entry" "$pack/Textures/HUD/" ;; esac
-done
-for picture in $missing; do [ ! -e "$pack/Textures/HUD/$picture.bmp" ] || fail "$picture.bmp is still there"; done
+pack_without "$pack" Textures/HUD/hudFrame.bmp Textures/HUD/minimapBack.bmp Textures/HUD/minimapFront.bmp
 
 start_game "$work/game" "$pack"
 start_playing "$work"
@@ -31,10 +24,10 @@ convert "$hud/redHealthBar.bmp" -resize '171x38!' -crop 171x28+0+0 +repage "$wor
 await_picture "$work/play.png" "life bar in play" 1 400 3 "$work/green.png" "$work/red.png"
 
 # The upper right, clear of the compass: the world, not a white cover.
-read -r mean colours <<<"$(convert "$work/play.png" -crop 400x300+400+0 +repage -format '%[fx:mean] %k' info:)"
-[[ "${mean:-}" =~ ^[0-9.]+$ && "${colours:-}" =~ ^[0-9]+$ ]] || fail "cannot measure the world's region"
-awk -v m="$mean" 'BEGIN { exit !(m < 0.9) }' || fail "the world is covered (mean $mean)"
-[ "$colours" -gt 50 ] || fail "the world is hidden ($colours colours)"
+mean=$(measure "the world's region" convert "$work/play.png" -crop 400x300+400+0 +repage -format '%[fx:mean]' info:)
+colours=$(measure "the world's colours" convert "$work/play.png" -crop 400x300+400+0 +repage -format '%k' info:)
+is_less "$mean" 0.9 || fail "the world is covered (mean $mean)"
+is_more "$colours" 50 || fail "the world is hidden ($colours colours)"
 
 quit_with_f12 "$work/game.err"
 for picture in $missing; do
