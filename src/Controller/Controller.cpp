@@ -189,6 +189,14 @@ void Controller::init() {
     glAlphaFunc(GL_GREATER, 0.1f);
     initLighting();
     initMusic();
+    // Every island's terrain and trees go up before the first frame: no
+    // island switch, gate or cut scene then waits for them.
+    for (Island* island : islands) {
+        island->uploadDrawing();
+    }
+#ifdef __linux__
+    malloc_trim(0);
+#endif
 }
 
 void Controller::initLighting() {

@@ -80,9 +80,10 @@ public:
     // Only the first water plane counts.
     bool isUnderwater(Vector3D* pos, float r);
 
-    // Gives back what only drawing needs while the hero is on another
-    // island: the trees' baked vertices, made again when next seen.
-    void releaseDrawingBuffers();
+    // Uploads the terrain's and the trees' vertex buffers, once the window
+    // is up: the first sight of the island (by entry, gate or cut scene)
+    // then costs no frame that.
+    void uploadDrawing();
     void drawHeightMap(Controller* controller);
     void draw(Controller* controller);
     void drawIslandPortalOpenings(Controller* controller);

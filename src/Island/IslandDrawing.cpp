@@ -22,7 +22,10 @@ static bool isVisible(const VisibleObjectSet& visible, Object* object) {
 
 void Island::drawHeightMap(Controller*) { heightMap->draw(); }
 
-void Island::releaseDrawingBuffers() { nature->releaseTreeBuffers(); }
+void Island::uploadDrawing() {
+    heightMap->upload();
+    nature->uploadTrees();
+}
 
 // Of the placed things the octree lets through, or that it does not hold,
 // those wholly outside the view are not sent to the renderer.

@@ -266,9 +266,9 @@ void Nature::drawInFrustum(Frustum* frustum, const ScreenBoxCull* cull) {
     }
 }
 
-void Nature::releaseTreeBuffers() {
+void Nature::uploadTrees() {
     for (ProceduralTree* tree : trees) {
-        tree->releaseBuffers();
+        tree->upload();
     }
 }
 

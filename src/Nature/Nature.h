@@ -43,8 +43,8 @@ public:
     // With a cull, what lies wholly outside its box is skipped as well.
     void drawInFrustum(Frustum* frustum, const ScreenBoxCull* cull = nullptr);
     void drawAll();
-    // The trees give back their baked vertices until next drawn.
-    void releaseTreeBuffers();
+    // Uploads every tree's vertex buffers.
+    void uploadTrees();
 
     float getCoordinateFromIndex(float i);
     float getIndexFromCoordinate(float c);

@@ -258,6 +258,12 @@ void VertexBuffer::loadVertexBuffer() {
     vboLoaded = true;
 }
 
+void VertexBuffer::upload() {
+    if (arraysLoaded && !vboLoaded && numberOfVertices > 0) {
+        loadVertexBuffer();
+    }
+}
+
 bool VertexBuffer::usesShortIndices() const { return numberOfUniqueVertices <= 65536; }
 
 bool VertexBuffer::bindForDrawing() {

@@ -58,6 +58,8 @@ public:
     // allocateIndexedArrays).
     void setVertex(size_t i, const Vector3D& position, const Vector3D& normal, float s, float t);
     void loadVertexBuffer();
+    // Uploads now what the first draw would, if anything is still to upload.
+    void upload();
     // Uploads on the first call. A buffer without triangles draws nothing.
     void drawVertexBuffer();
     // Only the given runs of vertices (each a first vertex and a count, in

@@ -451,6 +451,23 @@ TEST(NatureFromThePack, CullingATreesPartsKeepsThePicture) {
         }
     }
     glDeleteQueries(1, &query);
+
+    // Uploaded, the tree gives back its grown parts and draws the same.
+    glLoadIdentity();
+    gluLookAt(views[0].eye[0], views[0].eye[1], views[0].eye[2], views[0].centre[0], views[0].centre[1],
+              views[0].centre[2], 0, 1, 0);
+    std::vector<unsigned char> pictures[2];
+    for (int uploaded = 0; uploaded < 2; ++uploaded) {
+        if (uploaded) tree.upload();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        tree.draw();
+        glFinish();
+        pictures[uploaded] = window.readPixels(0, 0, GLWindow::width, GLWindow::height);
+    }
+    EXPECT_TRUE(pictures[0] == pictures[1]);
+    EXPECT_TRUE(tree.getLeaves()->empty());
+    EXPECT_TRUE(tree.getInternodes()->empty());
+    EXPECT_EQ(tree.getDrawnRadius(), r);
 }
 
 }  // namespace

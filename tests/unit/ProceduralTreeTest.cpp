@@ -301,29 +301,6 @@ TEST(ProceduralTree, BakesEveryPartTurnedAndPlacedRelativeToTheFoot) {
     EXPECT_EQ(digest(*tree), before);
 }
 
-// A tree whose vertices were given back bakes the same ones again, and
-// keeps its reach without baking.
-TEST(ProceduralTree, ReleasedBuffersBakeTheSameAgain) {
-    TreeMeshes meshes;
-    srand(5);
-    std::unique_ptr<ProceduralTree> tree = meshes.newTree();
-    tree->seed(FOOT);
-    float radius = tree->getDrawnRadius();
-    uint64_t baked = digest(*tree);
-    int branches = tree->getBranchVertexBuffer()->numberOfVertices;
-    ASSERT_TRUE(tree->isBaked());
-    ASSERT_GT(branches, 0);
-
-    tree->releaseBuffers();
-    EXPECT_FALSE(tree->isBaked());
-    EXPECT_EQ(tree->getDrawnRadius(), radius);
-    EXPECT_FALSE(tree->isBaked()) << "the reach is known without baking";
-
-    EXPECT_EQ(digest(*tree), baked);
-    EXPECT_TRUE(tree->isBaked());
-    EXPECT_EQ(tree->getBranchVertexBuffer()->numberOfVertices, branches);
-}
-
 // Baking writes the parts straight into the arrays: drawn by their corner
 // numbers, they must make exactly the triangles the parts' own triangles
 // load into a buffer, texture coordinates or none, the trunk's spin

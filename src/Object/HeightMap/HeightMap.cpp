@@ -304,6 +304,12 @@ void HeightMap::buildBuffers() {
     assert(steepNext == (size_t)steepBuffer.numberOfVertices);
 }
 
+void HeightMap::upload() {
+    buildBuffers();
+    gentleBuffer.upload();
+    steepBuffer.upload();
+}
+
 void HeightMap::widenBlockBounds(int i, int j, const Vector3D& corner) {
     float* box = &blockBounds[6 * ((size_t)(i / BLOCK) * blocksPerSide + j / BLOCK)];
     const float c[3] = {corner.x, corner.y, corner.z};

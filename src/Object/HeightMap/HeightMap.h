@@ -39,6 +39,8 @@ public:
     ~HeightMap() override;
 
     void draw() override;
+    // Makes and uploads the vertex buffers now rather than at the first draw.
+    void upload();
     // True where the terrain under the centre is defined and the sphere's
     // bottom lies strictly below it.
     bool doesSphereCollide(Vector3D* centre, float radius) override;

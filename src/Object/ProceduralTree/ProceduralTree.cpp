@@ -67,7 +67,6 @@ void ProceduralTree::seed(Vector3D p) {
             buds.erase(buds.begin() + i);
         }
     }
-    bake();
 }
 
 namespace {
@@ -187,9 +186,9 @@ private:
     }
 };
 
-// Baked once the tree has grown, at start-up: the first sight of an island
-// then costs no more than uploading its trees. Each part's mesh gives its
-// distinct corners once.
+// Baked at start-up, where the game uploads every tree (and frees its
+// arrays) one after the other. Each part's mesh gives its distinct corners
+// once.
 void ProceduralTree::bake() {
     if (baked) {
         return;
@@ -322,13 +321,14 @@ float ProceduralTree::getDrawnRadius() {
     return drawnRadius;
 }
 
-void ProceduralTree::releaseBuffers() {
-    branchVertexBuffer.release();
-    leafVertexBuffer.release();
-    baked = false;
+void ProceduralTree::upload() {
+    getDrawnRadius();
+    branchVertexBuffer.upload();
+    leafVertexBuffer.upload();
+    std::vector<Internode>().swap(internodes);
+    std::vector<Leaf>().swap(leaves);
+    std::vector<Bud>().swap(buds);
 }
-
-bool ProceduralTree::isBaked() const { return baked; }
 
 std::vector<Internode>* ProceduralTree::getInternodes() { return &internodes; }
 

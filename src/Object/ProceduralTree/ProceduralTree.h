@@ -25,8 +25,9 @@ public:
                    Mesh* order4To5Mesh, Mesh* order6To9Mesh);
     virtual ~ProceduralTree();
 
-    // Grows the tree at position and bakes its vertex arrays; once per
-    // tree. They are uploaded at the first draw, then kept.
+    // Grows the tree at position; once per tree. Its vertex arrays are
+    // baked at the upload or the first draw or look at the buffers; the
+    // buffers are kept.
     void seed(Vector3D position);
     void draw() override;
     // The same, leaving out the runs of parts wholly outside either cull
@@ -37,9 +38,9 @@ public:
     bool isHeightMap();
     // How far from its position anything it draws can reach; measured once.
     float getDrawnRadius();
-    // Gives back the baked vertices, made again at the next draw.
-    void releaseBuffers();
-    bool isBaked() const;
+    // Bakes and uploads now rather than at the first draw, then gives back
+    // the grown parts, which only baking needs: the lists are empty after.
+    void upload();
 
     std::vector<Internode>* getInternodes();
     std::vector<Leaf>* getLeaves();
