@@ -25,12 +25,14 @@ dark_share() {
         -format '%[fx:1-mean]' info:
 }
 # turn KEY: holds the key until the view has turned well away (a slow
-# renderer turns less in a given time), then waits for it to rest.
+# renderer turns less in a given time), for at most 10 s: some headings
+# look much alike. Then waits for the view to rest.
 turn() {
     await_still "$work/turn-from.png"
     xdotool keydown "$1"
-    await_change "$work/turn-to.png" "$work/turn-from.png" "$1 did not turn the view" 0.12
+    try_await 10 shot_moved "$work/turn-to.png" "$work/turn-from.png" 0.12
     xdotool keyup "$1"
+    is_more "$(screen_distance "$work/turn-from.png" "$work/turn-to.png")" 0.04 || fail "$1 did not turn the view"
     await_still "$work/turned.png"
 }
 # pixels_changed A B REGION: pixels that differ beyond a 3% fuzz.
