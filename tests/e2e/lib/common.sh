@@ -124,7 +124,7 @@ try_await() {
         "$@" && return 0
         [ -z "${GAME_PID:-}" ] || alive "waiting for $*"
         [ "$SECONDS" -lt "$end" ] || return 1
-        sleep 0.3
+        sleep "${E2E_POLL_GAP:-0.3}"
     done
 }
 
