@@ -82,7 +82,7 @@ public:
 
     // Uploads the terrain's and the trees' vertex buffers, once the window
     // is up: the first sight of the island (by entry, gate or cut scene)
-    // then costs no frame that.
+    // then waits for neither.
     void uploadDrawing();
     void drawHeightMap(Controller* controller);
     void draw(Controller* controller);

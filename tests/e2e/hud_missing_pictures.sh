@@ -19,8 +19,10 @@ start_playing "$work"
 
 # The full green life bar at (1, 400); the mini map's panel covers its
 # lowest rows.
-convert "$hud/greenHealthBar.bmp" -resize '171x38!' -crop 171x28+0+0 +repage "$work/green.png"
-convert "$hud/redHealthBar.bmp" -resize '171x38!' -crop 171x28+0+0 +repage "$work/red.png"
+convert "$hud/greenHealthBar.bmp" -resize '171x38!' -crop 171x28+0+0 +repage "$work/green.png" ||
+    fail "cannot crop the green life bar"
+convert "$hud/redHealthBar.bmp" -resize '171x38!' -crop 171x28+0+0 +repage "$work/red.png" ||
+    fail "cannot crop the red life bar"
 await_picture "$work/play.png" "life bar in play" 1 400 3 "$work/green.png" "$work/red.png"
 
 # The upper right, clear of the compass: the world, not a white cover.

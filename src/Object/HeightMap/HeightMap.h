@@ -25,8 +25,8 @@ const float UNDEFINED_HEIGHT = -50.0f;
 // Each cell is split into two triangles; those whose corner heights spread
 // by more than 3 are cliffs, the rest ground. Vertical skirts hang from the
 // edges of cells that touch a hole. The terrain is built before any OpenGL
-// context exists; its two vertex buffers are made and uploaded at its first
-// draw, straight from the samples, with the skirts. A cell's two triangles,
+// context exists; its two vertex buffers are made and uploaded by upload()
+// or at its first draw, straight from the samples, with the skirts. A cell's two triangles,
 // which only the ground and collision queries need, are made at the first
 // query of that cell: the thirteen islands hold well over a million
 // triangles, most of them never asked for.
