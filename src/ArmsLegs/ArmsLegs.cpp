@@ -3,6 +3,7 @@
 #include <cassert>
 #include <cmath>
 
+#include "ArmsLegs/SphereList.h"
 #include "Object/Character/ForestSpirit/ForestSpirit.h"
 #include "Texture/Texture.h"
 
@@ -244,10 +245,6 @@ void ArmsLegs::draw(ForestSpirit* spirit) {
 }
 
 void ArmsLegs::drawPair(Vector3D a, Vector3D b, float radius, Texture* limbTexture) {
-    GLUquadric* quadric = gluNewQuadric();
-    gluQuadricDrawStyle(quadric, GLU_FILL);
-    gluQuadricNormals(quadric, GLU_SMOOTH);
-    gluQuadricTexture(quadric, GL_TRUE);
     if (limbTexture == nullptr) {
         glColor3f(1.0f, 0.0f, 0.5f);
     } else {
@@ -257,10 +254,9 @@ void ArmsLegs::drawPair(Vector3D a, Vector3D b, float radius, Texture* limbTextu
     for (Vector3D* offset : {&a, &b}) {
         glPushMatrix();
         glTranslatef(offset->x, offset->y, offset->z);
-        gluSphere(quadric, radius, 40, 40);
+        SphereList::draw(radius);
         glPopMatrix();
     }
-    gluDeleteQuadric(quadric);
 }
 
 void ArmsLegs::drawArms(Vector3D a, Vector3D b, ForestSpirit*) { drawPair(a, b, armRadius, armTexture); }

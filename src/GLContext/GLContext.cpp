@@ -1,7 +1,15 @@
 #include "GLContext/GLContext.h"
 
 bool GLContext::alive = false;
+int GLContext::generation = 0;
 
 bool GLContext::isAlive() { return alive; }
 
-void GLContext::setAlive(bool value) { alive = value; }
+void GLContext::setAlive(bool value) {
+    if (value && !alive) {
+        generation++;
+    }
+    alive = value;
+}
+
+int GLContext::getGeneration() { return generation; }

@@ -8,9 +8,13 @@ class GLContext {
 public:
     static bool isAlive();
     static void setAlive(bool alive);
+    // Counts the contexts made so far; what lives in one context is known
+    // by the count it was made under.
+    static int getGeneration();
 
 private:
     static bool alive;
+    static int generation;
 };
 
 #endif

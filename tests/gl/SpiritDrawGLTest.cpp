@@ -3,6 +3,9 @@
 // and the shadow pass drawing the body alone.
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "ArmsLegs/SphereList.h"
 #include "Mesh/Mesh.h"
 #include "ObjLoader/objLoader.h"
 #include "Object/Character/ForestSpirit/Hero/Hero.h"
@@ -118,4 +121,70 @@ TEST_F(SpiritDrawTest, BodyLimbsAndExtrasDrawWhereTheFigureStands) {
     EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
     objLoader::deleteMesh(bodyMesh);
     objLoader::deleteMesh(hatMesh);
+}
+
+// Lit by a lamp with a shine, textured: the replayed sphere makes exactly the
+// pixels a fresh quadric makes, at the limbs' and the missile's radii.
+TEST(SphereListTest, ReplayedSpheresKeepThePictureInEveryContext) {
+    for (int context = 0; context < 2; context++) {
+        GLWindow window;
+        ASSERT_TRUE(window.isOpen()) << window.getError();
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        gluPerspective(45.0, 4.0 / 3.0, 0.1, 100.0);
+        glMatrixMode(GL_MODELVIEW);
+        glEnable(GL_DEPTH_TEST);
+        glEnable(GL_CULL_FACE);
+        glEnable(GL_LIGHTING);
+        glEnable(GL_LIGHT0);
+        glEnable(GL_COLOR_MATERIAL);
+        const GLfloat shine[] = {1, 1, 1, 1}, lamp[] = {1, 2, 3, 0};
+        glMaterialfv(GL_FRONT, GL_SPECULAR, shine);
+        glMaterialf(GL_FRONT, GL_SHININESS, 3);
+        std::vector<unsigned char> checker(32 * 32 * 3);
+        for (size_t i = 0; i < checker.size(); i++) {
+            checker[i] = (((i / 3) % 32 / 4 + (i / 3) / 32 / 4) % 2) ? 230 : (unsigned char)(40 + 60 * (i % 3));
+        }
+        GLuint texture;
+        glGenTextures(1, &texture);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        gluBuild2DMipmaps(GL_TEXTURE_2D, 3, 32, 32, GL_RGB, GL_UNSIGNED_BYTE, checker.data());
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+        glEnable(GL_TEXTURE_2D);
+        const float radii[] = {0.2f, 0.35f, 0.5f, 0.35f};
+        std::vector<unsigned char> pictures[2];
+        for (int way = 0; way < 2; way++) {
+            glClearColor(0, 0, 0, 1);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            glLoadIdentity();
+            gluLookAt(0.3, 0.8, 3.0, 0, 0, 0, 0, 1, 0);
+            glLightfv(GL_LIGHT0, GL_POSITION, lamp);
+            for (int k = 0; k < 4; k++) {
+                glPushMatrix();
+                glTranslatef(-1.2f + 0.8f * k, 0.1f * k, -0.3f * k);
+                glRotatef(30.0f * k, 0.3f, 1, 0.2f);
+                if (way == 0) {
+                    GLUquadric* quadric = gluNewQuadric();
+                    gluQuadricDrawStyle(quadric, GLU_FILL);
+                    gluQuadricNormals(quadric, GLU_SMOOTH);
+                    gluQuadricTexture(quadric, GL_TRUE);
+                    gluSphere(quadric, radii[k], 40, 40);
+                    gluDeleteQuadric(quadric);
+                } else {
+                    SphereList::draw(radii[k]);
+                }
+                glPopMatrix();
+            }
+            pictures[way] = window.readPixels(0, 0, GLWindow::width, GLWindow::height);
+        }
+        size_t lit = 0, differing = 0;
+        for (size_t i = 0; i < pictures[0].size(); i++) {
+            lit += pictures[0][i] != 0;
+            differing += pictures[0][i] != pictures[1][i];
+        }
+        EXPECT_GT(lit, 30000u) << "context " << context;
+        EXPECT_EQ(differing, 0u) << "context " << context;
+        EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+        glDeleteTextures(1, &texture);
+    }
 }

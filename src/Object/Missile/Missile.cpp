@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ArmsLegs/SphereList.h"
 #include "Controller/Controller.h"
 #include "Object/Portal/Portal.h"
 #include "OpenGL/OpenGL.h"
@@ -48,12 +49,7 @@ void Missile::draw() {
     }
     glTranslatef(position.x, position.y, position.z);
     glRotatef((float)(spin * 180.0 / M_PI), spinAxis.x, spinAxis.y, spinAxis.z);
-    GLUquadric* quadric = gluNewQuadric();
-    gluQuadricDrawStyle(quadric, GLU_FILL);
-    gluQuadricNormals(quadric, GLU_SMOOTH);
-    gluQuadricTexture(quadric, GL_TRUE);
-    gluSphere(quadric, MISSILE_RADIUS, 40, 40);
-    gluDeleteQuadric(quadric);
+    SphereList::draw(MISSILE_RADIUS);
     glDisable(GL_TEXTURE_2D);
     glPopMatrix();
 }
