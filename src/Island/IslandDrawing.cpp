@@ -5,6 +5,7 @@
 #include "Camera/Camera.h"
 #include "Controller/Controller.h"
 #include "Frustum/Frustum.h"
+#include "Frustum/ViewCull.h"
 #include "Island/Island.h"
 #include "Island/IslandScenery.h"
 #include "Object/Character/ForestSpirit/EnemyForestSpirit/EnemyForestSpirit.h"
@@ -14,7 +15,6 @@
 #include "Object/StaticObject/StaticObject.h"
 #include "ScreenBoxCull/ScreenBoxCull.h"
 #include "TexturePlane/TexturePlane.h"
-#include "ViewCull/ViewCull.h"
 
 static bool isVisible(const VisibleObjectSet& visible, Object* object) {
     return visible.count((std::uintptr_t)object) != 0;

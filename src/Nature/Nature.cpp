@@ -9,12 +9,12 @@
 #include <cstring>
 
 #include "Frustum/Frustum.h"
-#include "ScreenBoxCull/ScreenBoxCull.h"
-#include "ViewCull/ViewCull.h"
+#include "Frustum/ViewCull.h"
 #include "GeneralMath/GeneralMath.h"
 #include "Object/HeightMap/HeightMap.h"
 #include "Object/ProceduralTree/ProceduralTree.h"
 #include "Object/StaticObject/StaticObject.h"
+#include "ScreenBoxCull/ScreenBoxCull.h"
 #include "TexturesMeshes/TexturesMeshes.h"
 #include "WorldType/WorldType.h"
 

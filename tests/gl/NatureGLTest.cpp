@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "Frustum/ViewCull.h"
 #include "Mesh/Mesh.h"
 #include "Nature/Nature.h"
 #include "Object/HeightMap/HeightMap.h"
@@ -19,7 +20,6 @@
 #include "ScreenBoxCull/ScreenBoxCull.h"
 #include "Texture/Texture.h"
 #include "TexturesMeshes/TexturesMeshes.h"
-#include "ViewCull/ViewCull.h"
 #include "support/Fixtures.h"
 #include "support/GLWindow.h"
 

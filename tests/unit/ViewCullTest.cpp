@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ViewCull/ViewCull.h"
+#include "Frustum/ViewCull.h"
 
 namespace {
 

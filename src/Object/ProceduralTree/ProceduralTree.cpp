@@ -7,13 +7,13 @@
 #include <map>
 #include <utility>
 
+#include "Frustum/ViewCull.h"
 #include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
 #include "Object/ProceduralTree/Bud/PartCorners.h"
 #include "OpenGL/OpenGL.h"
 #include "ScreenBoxCull/ScreenBoxCull.h"
 #include "Texture/Texture.h"
-#include "ViewCull/ViewCull.h"
 
 ProceduralTree::ProceduralTree(Mesh* leafMesh, Mesh* order0Mesh, Mesh* order1Mesh, Mesh* order2Mesh,
                                Mesh* order3Mesh, Mesh* order4To5Mesh, Mesh* order6To9Mesh)

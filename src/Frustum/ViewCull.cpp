@@ -1,4 +1,4 @@
-#include "ViewCull/ViewCull.h"
+#include "Frustum/ViewCull.h"
 
 #include <algorithm>
 #include <cmath>
