@@ -27,11 +27,11 @@
 #include "OpenGL/OpenGL.h"
 #include "Particle/Particle.h"
 #include "Particle/ParticleBatch/ParticleBatch.h"
-#include "ScreenBoxCull/ScreenBoxCull.h"
 #include "QuestPoint/QuestPoint.h"
 #include "Texture/Texture.h"
 #include "Billboard/Billboard.h"
 #include "Frustum/Frustum.h"
+#include "Frustum/ViewCull.h"
 #include "ScreenProjection/ScreenProjection.h"
 
 const float EYE_WATER_RADIUS = 0.33f;
@@ -1108,31 +1108,31 @@ void Controller::drawPortals() {
 
 void Controller::renderWorldForLocalPortal(Vector3D eye, Vector3D centre, Vector3D up, int islandIndex,
                                            Frustum* frustum) {
+    renderWorldThroughOpening(eye, centre, up, islandIndex, frustum, nullptr);
+}
+
+void Controller::renderWorldForIslandPortal(Vector3D eye, Vector3D centre, Vector3D up, int islandIndex,
+                                            Frustum* frustum, IslandPortal* portal) {
+    renderWorldThroughOpening(eye, centre, up, islandIndex, frustum, portal);
+}
+
+void Controller::renderWorldThroughOpening(Vector3D eye, Vector3D centre, Vector3D up, int islandIndex,
+                                           Frustum* frustum, IslandPortal* gate) {
     glPushMatrix();
     glLoadIdentity();
     gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
     // Only the opening's scissor box can change: the island's things that
     // cannot reach it are not sent to the renderer at all.
-    ScreenBoxCull cull;
-    cull.readFromGL();
-    skyBox.draw();
-    hero.draw();
-    Island* island = islands[islandIndex == -1 ? currentIsland : islandIndex];
-    island->drawForLocalPortal(this, frustum, &cull);
-    glPopMatrix();
-}
-
-void Controller::renderWorldForIslandPortal(Vector3D eye, Vector3D centre, Vector3D up, int islandIndex,
-                                            Frustum* frustum, IslandPortal* portal) {
-    glPushMatrix();
-    glLoadIdentity();
-    gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
-    // As through a local portal: only the opening's scissor box can change.
-    ScreenBoxCull cull;
+    ViewCull cull;
     cull.readFromGL();
     skyBox.draw();
     Island* island = islands[islandIndex == -1 ? currentIsland : islandIndex];
-    island->drawForIslandPortal(this, frustum, portal, &cull);
+    if (gate) {
+        island->drawForIslandPortal(this, frustum, gate, &cull);
+    } else {
+        hero.draw();
+        island->drawForLocalPortal(this, frustum, &cull);
+    }
     glPopMatrix();
 }
 

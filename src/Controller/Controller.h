@@ -219,6 +219,10 @@ private:
     void printStatistics();
     // The fire balls whose throwers died before letting go.
     void retireDroppedMissiles();
+    // The world through an opening: a local portal's shows the hero, a
+    // gate's (not null) leaves that gate out.
+    void renderWorldThroughOpening(Vector3D eye, Vector3D centre, Vector3D up, int islandIndex, Frustum* frustum,
+                                   IslandPortal* gate);
 
     Controller(const Controller&) = delete;
     Controller& operator=(const Controller&) = delete;

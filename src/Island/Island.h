@@ -22,12 +22,12 @@ class Particle;
 class QuestPoint;
 class Shop;
 class ShopStaticObject;
-class ScreenBoxCull;
 class Sounds;
 class StaticObject;
 class Texture;
 class TexturePlane;
 class TexturesMeshes;
+class ViewCull;
 class Volcano;
 class Wall;
 class Water;
@@ -88,10 +88,10 @@ public:
     void draw(Controller* controller);
     void drawIslandPortalOpenings(Controller* controller);
     // The cull (may be null) skips what cannot reach the opening's box.
-    void drawForLocalPortal(Controller* controller, Frustum* frustum, const ScreenBoxCull* cull = nullptr);
-    // With a cull, things wholly outside its box are skipped.
+    void drawForLocalPortal(Controller* controller, Frustum* frustum, const ViewCull* cull = nullptr);
+    // With a cull, things wholly outside it are skipped.
     void drawForIslandPortal(Controller* controller, Frustum* frustum, IslandPortal* portal,
-                             const ScreenBoxCull* cull = nullptr);
+                             const ViewCull* cull = nullptr);
 
     // Factories.
     void createHouse(Vector3D pos, float angleDegrees);
@@ -152,7 +152,7 @@ private:
     void addQuestPoint(Vector3D position, int id);
     void addTexturePlane(Vector3D centre, float side, Texture* texture);
     void drawObjectsInFrustum(Controller* controller, Frustum* frustum, IslandPortal* skipped,
-                              const ScreenBoxCull* cull);
+                              const ViewCull* cull);
 
 public:
     // The island's state, open to the controller's passes and the checks.

@@ -5,6 +5,7 @@
 #include "Camera/Camera.h"
 #include "Controller/Controller.h"
 #include "Frustum/Frustum.h"
+#include "Frustum/ViewCull.h"
 #include "Island/Island.h"
 #include "Island/IslandScenery.h"
 #include "Object/Character/ForestSpirit/EnemyForestSpirit/EnemyForestSpirit.h"
@@ -12,9 +13,7 @@
 #include "Object/HoldableItem/HoldableItem.h"
 #include "Object/Portal/IslandPortal/IslandPortal.h"
 #include "Object/StaticObject/StaticObject.h"
-#include "ScreenBoxCull/ScreenBoxCull.h"
 #include "TexturePlane/TexturePlane.h"
-#include "ViewCull/ViewCull.h"
 
 static bool isVisible(const VisibleObjectSet& visible, Object* object) {
     return visible.count((std::uintptr_t)object) != 0;
@@ -109,18 +108,18 @@ void Island::drawIslandPortalOpenings(Controller* controller) {
     }
 }
 
-void Island::drawForLocalPortal(Controller* controller, Frustum* frustum, const ScreenBoxCull* cull) {
+void Island::drawForLocalPortal(Controller* controller, Frustum* frustum, const ViewCull* cull) {
     drawObjectsInFrustum(controller, frustum, nullptr, cull);
 }
 
 void Island::drawForIslandPortal(Controller* controller, Frustum* frustum, IslandPortal* portal,
-                                 const ScreenBoxCull* cull) {
+                                 const ViewCull* cull) {
     drawObjectsInFrustum(controller, frustum, portal, cull);
 }
 
-// Besides the frustum test, a thing wholly outside the cull's box is skipped.
+// Besides the frustum test, a thing wholly outside the cull is skipped.
 // Only a plain placed thing's reach is known from its meshes.
-static bool mayShow(Frustum* frustum, const ScreenBoxCull* cull, Object* object) {
+static bool mayShow(Frustum* frustum, const ViewCull* cull, Object* object) {
     if (frustum->objectInFrustum(object) == FRUSTUM_OUTSIDE) {
         return false;
     }
@@ -130,7 +129,7 @@ static bool mayShow(Frustum* frustum, const ScreenBoxCull* cull, Object* object)
 
 // Items are never seen through a portal; `skipped` is the gate looked out of.
 void Island::drawObjectsInFrustum(Controller* controller, Frustum* frustum, IslandPortal* skipped,
-                                  const ScreenBoxCull* cull) {
+                                  const ViewCull* cull) {
     heightMap->draw();
     nature->drawInFrustum(frustum, cull);
     for (Volcano* volcano : volcanoes) {

@@ -9,8 +9,7 @@
 #include <cstring>
 
 #include "Frustum/Frustum.h"
-#include "ScreenBoxCull/ScreenBoxCull.h"
-#include "ViewCull/ViewCull.h"
+#include "Frustum/ViewCull.h"
 #include "GeneralMath/GeneralMath.h"
 #include "Object/HeightMap/HeightMap.h"
 #include "Object/ProceduralTree/ProceduralTree.h"
@@ -246,12 +245,12 @@ void Nature::draw(VisibleObjectSet* visible) {
     for (ProceduralTree* tree : trees) {
         if (visible->count(reinterpret_cast<std::uintptr_t>(tree)) &&
             cull.sphereMayShow(tree->getPosition(), tree->getDrawnRadius())) {
-            tree->draw(&cull, nullptr);
+            tree->draw(&cull);
         }
     }
 }
 
-void Nature::drawInFrustum(Frustum* frustum, const ScreenBoxCull* cull) {
+void Nature::drawInFrustum(Frustum* frustum, const ViewCull* cull) {
     for (StaticObject* currentObject : smallObjects) {
         assert(currentObject);
         if (frustum->objectInFrustum(currentObject) &&
@@ -261,7 +260,7 @@ void Nature::drawInFrustum(Frustum* frustum, const ScreenBoxCull* cull) {
     }
     for (ProceduralTree* tree : trees) {
         if (frustum->objectInFrustum(tree) && (!cull || cull->sphereMayShow(tree->getPosition(), tree->getDrawnRadius()))) {
-            tree->draw(nullptr, cull);
+            tree->draw(cull);
         }
     }
 }

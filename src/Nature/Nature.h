@@ -8,12 +8,12 @@
 #include "Vector3D/Vector3D.h"
 
 class Frustum;
-class ScreenBoxCull;
 class HeightMap;
 class Object;
 class ProceduralTree;
 class StaticObject;
 class TexturesMeshes;
+class ViewCull;
 
 // The grass, flowers and trees of one island, planted from three 8-bit
 // overlays (prefix + "Flowers.bmp", "Trees.bmp", "Grass.bmp") whose pixels
@@ -40,8 +40,8 @@ public:
 
     // Small objects first, then trees, each only when in the set.
     void draw(VisibleObjectSet* visible);
-    // With a cull, what lies wholly outside its box is skipped as well.
-    void drawInFrustum(Frustum* frustum, const ScreenBoxCull* cull = nullptr);
+    // With a cull, what lies wholly outside it is skipped as well.
+    void drawInFrustum(Frustum* frustum, const ViewCull* cull = nullptr);
     void drawAll();
     // Uploads every tree's vertex buffers.
     void uploadTrees();

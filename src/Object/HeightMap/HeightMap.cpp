@@ -10,10 +10,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "Frustum/ViewCull.h"
 #include "OpenGL/OpenGL.h"
 #include "Texture/Texture.h"
 #include "TexturesMeshes/TexturesMeshes.h"
-#include "ViewCull/ViewCull.h"
 
 const float SKIRT_BOTTOM = -10.0f;
 const float MAX_GENTLE_SPREAD = 3.0f;

@@ -7,13 +7,12 @@
 #include <map>
 #include <utility>
 
+#include "Frustum/ViewCull.h"
 #include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
 #include "Object/ProceduralTree/Bud/PartCorners.h"
 #include "OpenGL/OpenGL.h"
-#include "ScreenBoxCull/ScreenBoxCull.h"
 #include "Texture/Texture.h"
-#include "ViewCull/ViewCull.h"
 
 ProceduralTree::ProceduralTree(Mesh* leafMesh, Mesh* order0Mesh, Mesh* order1Mesh, Mesh* order2Mesh,
                                Mesh* order3Mesh, Mesh* order4To5Mesh, Mesh* order6To9Mesh)
@@ -241,27 +240,26 @@ void ProceduralTree::setUpDrawing(Texture* texture) {
     }
 }
 
-void ProceduralTree::draw() { draw(nullptr, nullptr); }
+void ProceduralTree::draw() { draw(nullptr); }
 
-void ProceduralTree::draw(const ViewCull* view, const ScreenBoxCull* box) {
+void ProceduralTree::draw(const ViewCull* cull) {
     bake();
     setUpDrawing(branchTexture);
     glPushMatrix();
     glTranslatef(position.x, position.y, position.z);
-    drawRuns(branchVertexBuffer, branchRuns, view, box);
+    drawRuns(branchVertexBuffer, branchRuns, cull);
     glDisable(GL_TEXTURE_2D);
 
     setUpDrawing(leafTexture);
-    drawRuns(leafVertexBuffer, leafRuns, view, box);
+    drawRuns(leafVertexBuffer, leafRuns, cull);
     glPopMatrix();
     glDisable(GL_TEXTURE_2D);
 }
 
 // Neighbouring runs that may show go out as one; all of them as the whole
 // buffer, as without a cull.
-void ProceduralTree::drawRuns(VertexBuffer& buffer, const std::vector<PartRun>& runs, const ViewCull* view,
-                              const ScreenBoxCull* box) {
-    if (view == nullptr && box == nullptr) {
+void ProceduralTree::drawRuns(VertexBuffer& buffer, const std::vector<PartRun>& runs, const ViewCull* cull) {
+    if (cull == nullptr) {
         buffer.drawVertexBuffer();
         return;
     }
@@ -270,7 +268,7 @@ void ProceduralTree::drawRuns(VertexBuffer& buffer, const std::vector<PartRun>& 
     for (const PartRun& run : runs) {
         Vector3D offset = run.centre;
         Vector3D centre = position.add(&offset);
-        if ((view && !view->sphereMayShow(centre, run.radius)) || (box && !box->sphereMayShow(centre, run.radius))) {
+        if (!cull->sphereMayShow(centre, run.radius)) {
             all = false;
             continue;
         }

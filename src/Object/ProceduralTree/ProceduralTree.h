@@ -12,7 +12,6 @@
 
 class Mesh;
 class Polygon3D;
-class ScreenBoxCull;
 class Texture;
 class ViewCull;
 
@@ -30,10 +29,10 @@ public:
     // buffers are kept.
     void seed(Vector3D position);
     void draw() override;
-    // The same, leaving out the runs of parts wholly outside either cull
-    // (each may be null), read where the tree's position is in the
-    // model-view's coordinates: the picture is the same.
-    void draw(const ViewCull* view, const ScreenBoxCull* box);
+    // The same, leaving out the runs of parts wholly outside the cull (may
+    // be null), read where the tree's position is in the model-view's
+    // coordinates: the picture is the same.
+    void draw(const ViewCull* cull);
     Mesh* getMeshForInternodeOrder(int order);
     bool isHeightMap();
     // How far from its position anything it draws can reach; measured once.
@@ -84,8 +83,7 @@ private:
 
     void bake();
     void setUpDrawing(Texture* texture);
-    void drawRuns(VertexBuffer& buffer, const std::vector<PartRun>& runs, const ViewCull* view,
-                  const ScreenBoxCull* box);
+    void drawRuns(VertexBuffer& buffer, const std::vector<PartRun>& runs, const ViewCull* cull);
 
     ProceduralTree(const ProceduralTree&) = delete;
     ProceduralTree& operator=(const ProceduralTree&) = delete;

@@ -1,4 +1,4 @@
-#include "ViewCull/ViewCull.h"
+#include "Frustum/ViewCull.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,18 +18,25 @@ ViewCull::ViewCull() : planes{} {
 
 void ViewCull::readFromGL() {
     GLdouble modelView[16], projection[16];
+    GLint viewport[4], box[4] = {0, 0, 0, 0};
     glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    double low[2] = {-1, -1}, high[2] = {1, 1};
-    if (glIsEnabled(GL_SCISSOR_TEST)) {
-        GLint viewport[4], box[4];
-        glGetIntegerv(GL_VIEWPORT, viewport);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    bool scissored = glIsEnabled(GL_SCISSOR_TEST);
+    if (scissored) {
         glGetIntegerv(GL_SCISSOR_BOX, box);
-        if (viewport[2] > 0 && viewport[3] > 0) {
-            for (int k = 0; k < 2; k++) {
-                low[k] = std::max(-1.0, 2.0 * (box[k] - 1 - viewport[k]) / viewport[2 + k] - 1.0);
-                high[k] = std::min(1.0, 2.0 * (box[k] + box[2 + k] + 1 - viewport[k]) / viewport[2 + k] - 1.0);
-            }
+    }
+    setView(modelView, projection, viewport, scissored ? box : nullptr);
+}
+
+void ViewCull::setView(const double modelView[16], const double projection[16], const int viewport[4],
+                       const int scissorBox[4]) {
+    double low[2] = {-1, -1}, high[2] = {1, 1};
+    if (scissorBox && viewport[2] > 0 && viewport[3] > 0) {
+        for (int k = 0; k < 2; k++) {
+            low[k] = std::max(-1.0, 2.0 * (scissorBox[k] - 1 - viewport[k]) / viewport[2 + k] - 1.0);
+            high[k] =
+                std::min(1.0, 2.0 * (scissorBox[k] + scissorBox[2 + k] + 1 - viewport[k]) / viewport[2 + k] - 1.0);
         }
     }
     setMatrices(modelView, projection, low, high);

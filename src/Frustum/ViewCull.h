@@ -12,12 +12,15 @@ public:
     ViewCull();
 
     // Reads the current model-view and projection matrices; while the
-    // scissor test is on, the sides close in to the scissor box (a pixel
-    // wider all round), outside which nothing can change.
+    // scissor test is on, the sides close in to the scissor box.
     void readFromGL();
-    // The same from given column-major matrices, the sides at low and high
-    // x and y in normalised device coordinates (-1 and 1 for the whole
-    // view).
+    // The same from given column-major matrices and viewport; with a
+    // scissor box (may be null), the sides close in to it, a pixel wider
+    // all round, outside which nothing can change.
+    void setView(const double modelView[16], const double projection[16], const int viewport[4],
+                 const int scissorBox[4]);
+    // The same with the sides at low and high x and y in normalised device
+    // coordinates (-1 and 1 for the whole view).
     void setMatrices(const double modelView[16], const double projection[16], const double low[2] = nullptr,
                      const double high[2] = nullptr);
     // False only when the sphere lies wholly outside one plane.
