@@ -59,6 +59,32 @@ const GatePlacement GATES[ISLAND_PORTAL_COUNT] = {
     {1.05586f, 50.2988f, 63.554f, 130.0f, 11},    {64.226f, 32.1956f, -120.138f, -40.0f, 12},
 };
 
+// What arriving on each island does: its music, the banner of a new land,
+// whether that greeting is for the first visit only, and the cut scene.
+const int NO_BANNER = -1;
+const int NO_CUT_SCENE = -1;
+struct IslandEntry {
+    void (Sounds::*music)();
+    int banner;
+    bool remembersVisit;
+    int cutScene;
+};
+const IslandEntry ISLAND_ENTRIES[ISLAND_COUNT] = {
+    {&Sounds::setMusicToHomeTown, NO_BANNER, false, NO_CUT_SCENE},
+    {&Sounds::setMusicToBirds, LAND_MSITU, true, NO_CUT_SCENE},
+    {&Sounds::setMusicToBirds, NO_BANNER, false, NO_CUT_SCENE},
+    {&Sounds::setMusicToBirds, NO_BANNER, false, NO_CUT_SCENE},
+    {&Sounds::setMusicToWaterfall, NO_BANNER, false, NO_CUT_SCENE},
+    {&Sounds::setMusicToIntro, LAND_NAROK, true, 2},
+    {&Sounds::setMusicToWind, LAND_NJEVE, true, NO_CUT_SCENE},
+    {&Sounds::setMusicToWind, NO_BANNER, false, NO_CUT_SCENE},
+    {&Sounds::setMusicToWind, NO_BANNER, false, NO_CUT_SCENE},
+    {&Sounds::setMusicToLotr, NO_BANNER, false, 1},
+    {&Sounds::setMusicToThunder, LAND_UZULU, true, NO_CUT_SCENE},
+    {&Sounds::setMusicToEnemyTown, LAND_ENDELEA, true, NO_CUT_SCENE},
+    {&Sounds::setMusicToFight, NO_BANNER, false, 3},
+};
+
 static HoldableItem* newStartingItem(int type, Mesh* first, Mesh* second, Mesh* third) {
     HoldableItem* item = new HoldableItem(false, false, false, type);
     StaticObject* look = new StaticObject();
@@ -72,8 +98,7 @@ static HoldableItem* newStartingItem(int type, Mesh* first, Mesh* second, Mesh* 
 }
 
 Controller::Controller()
-    : visitedIsland1(false), visitedIsland5(false), visitedIsland6(false), visitedIsland10(false),
-      visitedIsland11(false), shadowsOn(false), lightPosition(0.0f, 0.0f, 0.0f), inShop(false), nearShop(false),
+    : visitedIslands(), shadowsOn(false), lightPosition(0.0f, 0.0f, 0.0f), inShop(false), nearShop(false),
       currShop(nullptr), islands(), islandPortals(), cutScenes(), alphaPortal(nullptr), betaPortal(nullptr),
       currentIsland(0), currentCutScene(0), lastFrameTicks(0), keys(), mouseDown(false), mouseDeltaX(0),
       mouseDeltaY(0), inMainMenu(true), inventoryOpen(false), cutScenePlaying(false), gameStarted(false),
@@ -120,19 +145,7 @@ Controller::~Controller() {
         delete island;
         island = nullptr;
     }
-    hero.clearMissileInHand();
-    for (Missile* missile : missiles) {
-        delete missile;
-    }
-    missiles.clear();
-    for (Particle* particle : particles) {
-        delete particle;
-    }
-    particles.clear();
-    delete alphaPortal;
-    delete betaPortal;
-    alphaPortal = nullptr;
-    betaPortal = nullptr;
+    clearTransientObjects();
     for (IslandPortal*& gate : islandPortals) {
         delete gate;
         gate = nullptr;
@@ -859,76 +872,32 @@ void Controller::setCurrentIsland(int islandIndex) {
     island->killAllEnemies();
     island->spawnEnemies();
 
-    switch (index) {
-    case 0:
-        sounds.setMusicToHomeTown();
-        break;
-    case 1:
-        sounds.setMusicToBirds();
-        if (!visitedIsland1) {
-            headsUpDisplay.setEnteredNewLand(LAND_MSITU);
-            visitedIsland1 = true;
+    if (index >= 0 && index < ISLAND_COUNT) {
+        const IslandEntry& entry = ISLAND_ENTRIES[index];
+        (sounds.*entry.music)();
+        // An island that remembers a visit greets only the first arrival.
+        if (!entry.remembersVisit || !visitedIslands[index]) {
+            if (entry.banner != NO_BANNER) {
+                headsUpDisplay.setEnteredNewLand(entry.banner);
+            }
+            if (entry.remembersVisit) {
+                visitedIslands[index] = true;
+            }
+            if (entry.cutScene != NO_CUT_SCENE) {
+                currentCutScene = entry.cutScene;
+                cutScenePlaying = true;
+            }
         }
-        break;
-    case 2:
-    case 3:
-        sounds.setMusicToBirds();
-        break;
-    case 4:
-        sounds.setMusicToWaterfall();
-        break;
-    case 5:
-        sounds.setMusicToIntro();
-        if (!visitedIsland5) {
-            headsUpDisplay.setEnteredNewLand(LAND_NAROK);
-            visitedIsland5 = true;
-            currentCutScene = 2;
-            cutScenePlaying = true;
-        }
-        break;
-    case 6:
-        sounds.setMusicToWind();
-        if (!visitedIsland6) {
-            headsUpDisplay.setEnteredNewLand(LAND_NJEVE);
-            visitedIsland6 = true;
-        }
-        break;
-    case 7:
-    case 8:
-        sounds.setMusicToWind();
-        break;
-    case 9:
-        sounds.setMusicToLotr();
-        currentCutScene = 1;
-        cutScenePlaying = true;
-        break;
-    case 10:
-        sounds.setMusicToThunder();
-        if (!visitedIsland10) {
-            headsUpDisplay.setEnteredNewLand(LAND_UZULU);
-            visitedIsland10 = true;
-        }
-        break;
-    case 11:
-        sounds.setMusicToEnemyTown();
-        if (!visitedIsland11) {
-            headsUpDisplay.setEnteredNewLand(LAND_ENDELEA);
-            visitedIsland11 = true;
-        }
-        break;
-    case 12:
-        sounds.setMusicToFight();
-        currentCutScene = 3;
-        cutScenePlaying = true;
-        break;
-    default:
-        break;
     }
 
     hero.setLocation(&start);
     currShop = nullptr;
     inShop = false;
     nearShop = false;
+    clearTransientObjects();
+}
+
+void Controller::clearTransientObjects() {
     delete alphaPortal;
     delete betaPortal;
     alphaPortal = nullptr;
@@ -937,7 +906,8 @@ void Controller::setCurrentIsland(int islandIndex) {
         delete missile;
     }
     missiles.clear();
-    // The hero, and spirits on any island, may still hold one of them.
+    // The hero, and spirits on any island still standing, may still hold
+    // one of them.
     hero.clearMissileInHand();
     for (Island* each : islands) {
         if (!each) continue;

@@ -47,11 +47,8 @@ const Uint32 FRAME_MILLISECONDS = 40;
 // independent flags below, not one state value.
 class Controller {
 public:
-    bool visitedIsland1;
-    bool visitedIsland5;
-    bool visitedIsland6;
-    bool visitedIsland10;
-    bool visitedIsland11;
+    // Only the islands that greet a first visit keep theirs.
+    bool visitedIslands[ISLAND_COUNT];
     bool shadowsOn;
     Vector3D lightPosition;
     MainMenu mainMenu;
@@ -215,6 +212,9 @@ private:
     // A consumable that has just left the inventory is used up: freed, and
     // off the world's list.
     void freeIfUsedUp(HoldableItem* item);
+    // Frees the missiles, particles and local portals: they live on one
+    // island only.
+    void clearTransientObjects();
     void openMainMenu();
     void printStatistics();
     // The fire balls whose throwers died before letting go.
