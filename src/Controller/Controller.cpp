@@ -10,7 +10,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
-#include <set>
 
 #include "CutScene/CutScene.h"
 #include "Inventory/Shop.h"
@@ -119,8 +118,11 @@ Controller::Controller()
     hero.setSounds(&sounds);
     inventoryScreen.setHero(&hero);
 
-    inventoryScreen.addItem(newStartingItem(ITEM_COMPASS, t.compassFaceMesh, t.compassMainMesh, t.compassPointerMesh));
-    inventoryScreen.addItem(newStartingItem(ITEM_MAP, t.mapMesh, nullptr, nullptr));
+    for (HoldableItem* item : {newStartingItem(ITEM_COMPASS, t.compassFaceMesh, t.compassMainMesh, t.compassPointerMesh),
+                               newStartingItem(ITEM_MAP, t.mapMesh, nullptr, nullptr)}) {
+        allHoldableItems.push_back(item);
+        inventoryScreen.addItem(item);
+    }
     headsUpDisplay.setMeshesAndHero(t.compassMainMesh, t.compassPointerMesh, t.compassFaceMesh, &hero);
     if (t.helmetMesh) {
         t.helmetMesh->enableDrawing(false);
@@ -130,17 +132,8 @@ Controller::Controller()
 
 // Runs on every exit path, after the window is gone. The islands go first:
 // a dying spirit still lets go of the missile in its hand, which the
-// controller owns. Every item is in the world's list; those still in the
-// inventory or a shop are their carousel's to free.
+// controller owns.
 Controller::~Controller() {
-    std::set<HoldableItem*> inCarousels(inventoryScreen.itemCollection.holdableItems.begin(),
-                                        inventoryScreen.itemCollection.holdableItems.end());
-    for (Island* island : islands) {
-        Shop* shop = island ? island->getShop() : nullptr;
-        if (shop) {
-            inCarousels.insert(shop->itemCollection.holdableItems.begin(), shop->itemCollection.holdableItems.end());
-        }
-    }
     for (Island*& island : islands) {
         delete island;
         island = nullptr;
@@ -155,38 +148,9 @@ Controller::~Controller() {
         scene = nullptr;
     }
     for (HoldableItem* item : allHoldableItems) {
-        if (!inCarousels.count(item)) {
-            delete item;
-        }
+        delete item;
     }
     allHoldableItems.clear();
-}
-
-void Controller::keepInWorldList(HoldableItem* item) {
-    if (item && std::find(allHoldableItems.begin(), allHoldableItems.end(), item) == allHoldableItems.end()) {
-        allHoldableItems.push_back(item);
-    }
-}
-
-void Controller::freeIfUsedUp(HoldableItem* item) {
-    std::vector<HoldableItem*>& carried = inventoryScreen.itemCollection.holdableItems;
-    if (item == nullptr || !item->isConsumable() || std::find(carried.begin(), carried.end(), item) != carried.end()) {
-        return;
-    }
-    // Gone from the game: a vial bought in a shop is owned by no list, and
-    // one picked up would keep a place in the world's list until exit.
-    allHoldableItems.erase(std::remove(allHoldableItems.begin(), allHoldableItems.end(), item), allHoldableItems.end());
-    delete item;
-}
-
-void Controller::takeFromInventory(int type) {
-    for (HoldableItem* item : inventoryScreen.itemCollection.holdableItems) {
-        if (item->itemType == type) {
-            keepInWorldList(item);
-            break;
-        }
-    }
-    inventoryScreen.removeItemOfType(type);
 }
 
 void Controller::init() {
@@ -392,7 +356,7 @@ void Controller::processKeyDown(SDL_Event& event) {
             Mix_ResumeMusic();
             sounds.playCloseShop(1);
         }
-        if (keys[SDLK_RETURN]) currShop->buy(&hero, &inventoryScreen, &texturesMeshes);
+        if (keys[SDLK_RETURN]) currShop->buy(&hero, &inventoryScreen, &texturesMeshes, allHoldableItems);
         if (left) currShop->cycleItem(false);
         if (right) currShop->cycleItem(true);
     } else if (nearShop) {
@@ -414,9 +378,13 @@ void Controller::processKeyDown(SDL_Event& event) {
         if (left) inventoryScreen.cycleItem(false);
         if (right) inventoryScreen.cycleItem(true);
         if (keys[SDLK_RETURN]) {
-            HoldableItem* item = inventoryScreen.itemCollection.getCurrentObject();
-            inventoryScreen.equipOrUse(&texturesMeshes);
-            freeIfUsedUp(item);
+            HoldableItem* used = inventoryScreen.equipOrUse(&texturesMeshes);
+            if (used) {
+                // Gone from the game: a long game does not pile up drunk vials.
+                allHoldableItems.erase(std::remove(allHoldableItems.begin(), allHoldableItems.end(), used),
+                                       allHoldableItems.end());
+                delete used;
+            }
         }
     } else if (questMessage) {
         if (keys[SDLK_ESCAPE] || keys[SDLK_RETURN]) questMessage = false;
@@ -928,7 +896,6 @@ void Controller::processQuestPoint(int id) {
         islandPortals[0]->setEnabled(true);
         HoldableItem* sword = newStartingItem(ITEM_SWORD, texturesMeshes.swordHandleMesh, texturesMeshes.swordMainMesh,
                                               nullptr);
-        // Every item stays in the world's list, also once it is given away.
         allHoldableItems.push_back(sword);
         inventoryScreen.addItem(sword);
         sounds.playCompleteQuestItem(1);
@@ -941,7 +908,7 @@ void Controller::processQuestPoint(int id) {
         break;
     case KING_RETURN_QUEST:
         islandPortals[10]->setEnabled(true);
-        takeFromInventory(ITEM_ONE_RING);
+        inventoryScreen.removeItemOfType(ITEM_ONE_RING);
         sounds.playCompleteQuestItem(1);
         hero.incrementFame();
         break;
@@ -952,7 +919,7 @@ void Controller::processQuestPoint(int id) {
         break;
     case LADY_OF_THE_LAKE_QUEST:
         islandPortals[6]->setEnabled(true);
-        takeFromInventory(ITEM_SWORD);
+        inventoryScreen.removeItemOfType(ITEM_SWORD);
         sounds.playCompleteQuestItem(1);
         hero.incrementFame();
         break;

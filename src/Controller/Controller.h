@@ -62,6 +62,8 @@ public:
     SkyBox skyBox;
     std::vector<Missile*> missiles;
     std::vector<Particle*> particles;
+    // Owns every holdable item the game makes, wherever it lies or is
+    // carried; the inventory and the shops only refer to them.
     std::vector<HoldableItem*> allHoldableItems;
     TexturesMeshes texturesMeshes;
     Sounds sounds;
@@ -204,14 +206,6 @@ public:
     void evilWizardHasBeenVanquised();
 
 private:
-    // Every item the game made stays in the world's list once the
-    // inventory gives it up, so that it is freed once at exit.
-    void keepInWorldList(HoldableItem* item);
-    // The inventory's first item of the type leaves it for the world's list.
-    void takeFromInventory(int type);
-    // A consumable that has just left the inventory is used up: freed, and
-    // off the world's list.
-    void freeIfUsedUp(HoldableItem* item);
     // Frees the missiles, particles and local portals: they live on one
     // island only.
     void clearTransientObjects();
