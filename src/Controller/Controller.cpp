@@ -10,7 +10,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
-#include <set>
 
 #include "CutScene/CutScene.h"
 #include "Inventory/Shop.h"
@@ -59,6 +58,32 @@ const GatePlacement GATES[ISLAND_PORTAL_COUNT] = {
     {1.05586f, 50.2988f, 63.554f, 130.0f, 11},    {64.226f, 32.1956f, -120.138f, -40.0f, 12},
 };
 
+// What arriving on each island does: its music, the banner of a new land,
+// whether that greeting is for the first visit only, and the cut scene.
+const int NO_BANNER = -1;
+const int NO_CUT_SCENE = -1;
+struct IslandEntry {
+    void (Sounds::*music)();
+    int banner;
+    bool remembersVisit;
+    int cutScene;
+};
+const IslandEntry ISLAND_ENTRIES[ISLAND_COUNT] = {
+    {&Sounds::setMusicToHomeTown, NO_BANNER, false, NO_CUT_SCENE},
+    {&Sounds::setMusicToBirds, LAND_MSITU, true, NO_CUT_SCENE},
+    {&Sounds::setMusicToBirds, NO_BANNER, false, NO_CUT_SCENE},
+    {&Sounds::setMusicToBirds, NO_BANNER, false, NO_CUT_SCENE},
+    {&Sounds::setMusicToWaterfall, NO_BANNER, false, NO_CUT_SCENE},
+    {&Sounds::setMusicToIntro, LAND_NAROK, true, 2},
+    {&Sounds::setMusicToWind, LAND_NJEVE, true, NO_CUT_SCENE},
+    {&Sounds::setMusicToWind, NO_BANNER, false, NO_CUT_SCENE},
+    {&Sounds::setMusicToWind, NO_BANNER, false, NO_CUT_SCENE},
+    {&Sounds::setMusicToLotr, NO_BANNER, false, 1},
+    {&Sounds::setMusicToThunder, LAND_UZULU, true, NO_CUT_SCENE},
+    {&Sounds::setMusicToEnemyTown, LAND_ENDELEA, true, NO_CUT_SCENE},
+    {&Sounds::setMusicToFight, NO_BANNER, false, 3},
+};
+
 static HoldableItem* newStartingItem(int type, Mesh* first, Mesh* second, Mesh* third) {
     HoldableItem* item = new HoldableItem(false, false, false, type);
     StaticObject* look = new StaticObject();
@@ -72,8 +97,7 @@ static HoldableItem* newStartingItem(int type, Mesh* first, Mesh* second, Mesh* 
 }
 
 Controller::Controller()
-    : visitedIsland1(false), visitedIsland5(false), visitedIsland6(false), visitedIsland10(false),
-      visitedIsland11(false), shadowsOn(false), lightPosition(0.0f, 0.0f, 0.0f), inShop(false), nearShop(false),
+    : visitedIslands(), shadowsOn(false), lightPosition(0.0f, 0.0f, 0.0f), inShop(false), nearShop(false),
       currShop(nullptr), islands(), islandPortals(), cutScenes(), alphaPortal(nullptr), betaPortal(nullptr),
       currentIsland(0), currentCutScene(0), lastFrameTicks(0), keys(), mouseDown(false), mouseDeltaX(0),
       mouseDeltaY(0), inMainMenu(true), inventoryOpen(false), cutScenePlaying(false), gameStarted(false),
@@ -94,8 +118,11 @@ Controller::Controller()
     hero.setSounds(&sounds);
     inventoryScreen.setHero(&hero);
 
-    inventoryScreen.addItem(newStartingItem(ITEM_COMPASS, t.compassFaceMesh, t.compassMainMesh, t.compassPointerMesh));
-    inventoryScreen.addItem(newStartingItem(ITEM_MAP, t.mapMesh, nullptr, nullptr));
+    for (HoldableItem* item : {newStartingItem(ITEM_COMPASS, t.compassFaceMesh, t.compassMainMesh, t.compassPointerMesh),
+                               newStartingItem(ITEM_MAP, t.mapMesh, nullptr, nullptr)}) {
+        allHoldableItems.push_back(item);
+        inventoryScreen.addItem(item);
+    }
     headsUpDisplay.setMeshesAndHero(t.compassMainMesh, t.compassPointerMesh, t.compassFaceMesh, &hero);
     if (t.helmetMesh) {
         t.helmetMesh->enableDrawing(false);
@@ -105,34 +132,13 @@ Controller::Controller()
 
 // Runs on every exit path, after the window is gone. The islands go first:
 // a dying spirit still lets go of the missile in its hand, which the
-// controller owns. Every item is in the world's list; those still in the
-// inventory or a shop are their carousel's to free.
+// controller owns.
 Controller::~Controller() {
-    std::set<HoldableItem*> inCarousels(inventoryScreen.itemCollection.holdableItems.begin(),
-                                        inventoryScreen.itemCollection.holdableItems.end());
-    for (Island* island : islands) {
-        Shop* shop = island ? island->getShop() : nullptr;
-        if (shop) {
-            inCarousels.insert(shop->itemCollection.holdableItems.begin(), shop->itemCollection.holdableItems.end());
-        }
-    }
     for (Island*& island : islands) {
         delete island;
         island = nullptr;
     }
-    hero.clearMissileInHand();
-    for (Missile* missile : missiles) {
-        delete missile;
-    }
-    missiles.clear();
-    for (Particle* particle : particles) {
-        delete particle;
-    }
-    particles.clear();
-    delete alphaPortal;
-    delete betaPortal;
-    alphaPortal = nullptr;
-    betaPortal = nullptr;
+    clearTransientObjects();
     for (IslandPortal*& gate : islandPortals) {
         delete gate;
         gate = nullptr;
@@ -142,38 +148,9 @@ Controller::~Controller() {
         scene = nullptr;
     }
     for (HoldableItem* item : allHoldableItems) {
-        if (!inCarousels.count(item)) {
-            delete item;
-        }
+        delete item;
     }
     allHoldableItems.clear();
-}
-
-void Controller::keepInWorldList(HoldableItem* item) {
-    if (item && std::find(allHoldableItems.begin(), allHoldableItems.end(), item) == allHoldableItems.end()) {
-        allHoldableItems.push_back(item);
-    }
-}
-
-void Controller::freeIfUsedUp(HoldableItem* item) {
-    std::vector<HoldableItem*>& carried = inventoryScreen.itemCollection.holdableItems;
-    if (item == nullptr || !item->isConsumable() || std::find(carried.begin(), carried.end(), item) != carried.end()) {
-        return;
-    }
-    // Gone from the game: a vial bought in a shop is owned by no list, and
-    // one picked up would keep a place in the world's list until exit.
-    allHoldableItems.erase(std::remove(allHoldableItems.begin(), allHoldableItems.end(), item), allHoldableItems.end());
-    delete item;
-}
-
-void Controller::takeFromInventory(int type) {
-    for (HoldableItem* item : inventoryScreen.itemCollection.holdableItems) {
-        if (item->itemType == type) {
-            keepInWorldList(item);
-            break;
-        }
-    }
-    inventoryScreen.removeItemOfType(type);
 }
 
 void Controller::init() {
@@ -379,7 +356,7 @@ void Controller::processKeyDown(SDL_Event& event) {
             Mix_ResumeMusic();
             sounds.playCloseShop(1);
         }
-        if (keys[SDLK_RETURN]) currShop->buy(&hero, &inventoryScreen, &texturesMeshes);
+        if (keys[SDLK_RETURN]) currShop->buy(&hero, &inventoryScreen, &texturesMeshes, allHoldableItems);
         if (left) currShop->cycleItem(false);
         if (right) currShop->cycleItem(true);
     } else if (nearShop) {
@@ -401,9 +378,13 @@ void Controller::processKeyDown(SDL_Event& event) {
         if (left) inventoryScreen.cycleItem(false);
         if (right) inventoryScreen.cycleItem(true);
         if (keys[SDLK_RETURN]) {
-            HoldableItem* item = inventoryScreen.itemCollection.getCurrentObject();
-            inventoryScreen.equipOrUse(&texturesMeshes);
-            freeIfUsedUp(item);
+            HoldableItem* used = inventoryScreen.equipOrUse(&texturesMeshes);
+            if (used) {
+                // Gone from the game: a long game does not pile up drunk vials.
+                allHoldableItems.erase(std::remove(allHoldableItems.begin(), allHoldableItems.end(), used),
+                                       allHoldableItems.end());
+                delete used;
+            }
         }
     } else if (questMessage) {
         if (keys[SDLK_ESCAPE] || keys[SDLK_RETURN]) questMessage = false;
@@ -859,76 +840,32 @@ void Controller::setCurrentIsland(int islandIndex) {
     island->killAllEnemies();
     island->spawnEnemies();
 
-    switch (index) {
-    case 0:
-        sounds.setMusicToHomeTown();
-        break;
-    case 1:
-        sounds.setMusicToBirds();
-        if (!visitedIsland1) {
-            headsUpDisplay.setEnteredNewLand(LAND_MSITU);
-            visitedIsland1 = true;
+    if (index >= 0 && index < ISLAND_COUNT) {
+        const IslandEntry& entry = ISLAND_ENTRIES[index];
+        (sounds.*entry.music)();
+        // An island that remembers a visit greets only the first arrival.
+        if (!entry.remembersVisit || !visitedIslands[index]) {
+            if (entry.banner != NO_BANNER) {
+                headsUpDisplay.setEnteredNewLand(entry.banner);
+            }
+            if (entry.remembersVisit) {
+                visitedIslands[index] = true;
+            }
+            if (entry.cutScene != NO_CUT_SCENE) {
+                currentCutScene = entry.cutScene;
+                cutScenePlaying = true;
+            }
         }
-        break;
-    case 2:
-    case 3:
-        sounds.setMusicToBirds();
-        break;
-    case 4:
-        sounds.setMusicToWaterfall();
-        break;
-    case 5:
-        sounds.setMusicToIntro();
-        if (!visitedIsland5) {
-            headsUpDisplay.setEnteredNewLand(LAND_NAROK);
-            visitedIsland5 = true;
-            currentCutScene = 2;
-            cutScenePlaying = true;
-        }
-        break;
-    case 6:
-        sounds.setMusicToWind();
-        if (!visitedIsland6) {
-            headsUpDisplay.setEnteredNewLand(LAND_NJEVE);
-            visitedIsland6 = true;
-        }
-        break;
-    case 7:
-    case 8:
-        sounds.setMusicToWind();
-        break;
-    case 9:
-        sounds.setMusicToLotr();
-        currentCutScene = 1;
-        cutScenePlaying = true;
-        break;
-    case 10:
-        sounds.setMusicToThunder();
-        if (!visitedIsland10) {
-            headsUpDisplay.setEnteredNewLand(LAND_UZULU);
-            visitedIsland10 = true;
-        }
-        break;
-    case 11:
-        sounds.setMusicToEnemyTown();
-        if (!visitedIsland11) {
-            headsUpDisplay.setEnteredNewLand(LAND_ENDELEA);
-            visitedIsland11 = true;
-        }
-        break;
-    case 12:
-        sounds.setMusicToFight();
-        currentCutScene = 3;
-        cutScenePlaying = true;
-        break;
-    default:
-        break;
     }
 
     hero.setLocation(&start);
     currShop = nullptr;
     inShop = false;
     nearShop = false;
+    clearTransientObjects();
+}
+
+void Controller::clearTransientObjects() {
     delete alphaPortal;
     delete betaPortal;
     alphaPortal = nullptr;
@@ -937,7 +874,8 @@ void Controller::setCurrentIsland(int islandIndex) {
         delete missile;
     }
     missiles.clear();
-    // The hero, and spirits on any island, may still hold one of them.
+    // The hero, and spirits on any island still standing, may still hold
+    // one of them.
     hero.clearMissileInHand();
     for (Island* each : islands) {
         if (!each) continue;
@@ -958,7 +896,6 @@ void Controller::processQuestPoint(int id) {
         islandPortals[0]->setEnabled(true);
         HoldableItem* sword = newStartingItem(ITEM_SWORD, texturesMeshes.swordHandleMesh, texturesMeshes.swordMainMesh,
                                               nullptr);
-        // Every item stays in the world's list, also once it is given away.
         allHoldableItems.push_back(sword);
         inventoryScreen.addItem(sword);
         sounds.playCompleteQuestItem(1);
@@ -971,7 +908,7 @@ void Controller::processQuestPoint(int id) {
         break;
     case KING_RETURN_QUEST:
         islandPortals[10]->setEnabled(true);
-        takeFromInventory(ITEM_ONE_RING);
+        inventoryScreen.removeItemOfType(ITEM_ONE_RING);
         sounds.playCompleteQuestItem(1);
         hero.incrementFame();
         break;
@@ -982,7 +919,7 @@ void Controller::processQuestPoint(int id) {
         break;
     case LADY_OF_THE_LAKE_QUEST:
         islandPortals[6]->setEnabled(true);
-        takeFromInventory(ITEM_SWORD);
+        inventoryScreen.removeItemOfType(ITEM_SWORD);
         sounds.playCompleteQuestItem(1);
         hero.incrementFame();
         break;

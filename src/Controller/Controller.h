@@ -47,11 +47,8 @@ const Uint32 FRAME_MILLISECONDS = 40;
 // independent flags below, not one state value.
 class Controller {
 public:
-    bool visitedIsland1;
-    bool visitedIsland5;
-    bool visitedIsland6;
-    bool visitedIsland10;
-    bool visitedIsland11;
+    // Only the islands that greet a first visit keep theirs.
+    bool visitedIslands[ISLAND_COUNT];
     bool shadowsOn;
     Vector3D lightPosition;
     MainMenu mainMenu;
@@ -65,6 +62,8 @@ public:
     SkyBox skyBox;
     std::vector<Missile*> missiles;
     std::vector<Particle*> particles;
+    // Owns every holdable item the game makes, wherever it lies or is
+    // carried; the inventory and the shops only refer to them.
     std::vector<HoldableItem*> allHoldableItems;
     TexturesMeshes texturesMeshes;
     Sounds sounds;
@@ -207,14 +206,9 @@ public:
     void evilWizardHasBeenVanquised();
 
 private:
-    // Every item the game made stays in the world's list once the
-    // inventory gives it up, so that it is freed once at exit.
-    void keepInWorldList(HoldableItem* item);
-    // The inventory's first item of the type leaves it for the world's list.
-    void takeFromInventory(int type);
-    // A consumable that has just left the inventory is used up: freed, and
-    // off the world's list.
-    void freeIfUsedUp(HoldableItem* item);
+    // Frees the missiles, particles and local portals: they live on one
+    // island only.
+    void clearTransientObjects();
     void openMainMenu();
     void printStatistics();
     // The fire balls whose throwers died before letting go.

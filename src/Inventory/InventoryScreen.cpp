@@ -39,7 +39,7 @@ void InventoryScreen::addItem(HoldableItem* item) {
 
 void InventoryScreen::removeItemOfType(int type) { itemCollection.removeItemOfType(type); }
 
-void InventoryScreen::equipOrUse(TexturesMeshes* texMesh) {
+HoldableItem* InventoryScreen::equipOrUse(TexturesMeshes* texMesh) {
     HoldableItem* item = itemCollection.getCurrentObject();
     assert(item && "item");
     StaticObject* toEnable = item->getStaticObject();
@@ -51,12 +51,15 @@ void InventoryScreen::equipOrUse(TexturesMeshes* texMesh) {
         item->useOrEquip(hero, texMesh, sounds);
         // Worn items leave the carousel's ring; taken off, they come back.
         toEnable->setEnabledDrawing(!toEnable->isEnabledDrawing());
-    } else if (item->isConsumable()) {
+        return nullptr;
+    }
+    if (item->isConsumable()) {
         item->useOrEquip(hero, texMesh, sounds);
         itemCollection.removeCurrentItem();
-    } else {
-        itemCollection.toggleZoom();
+        return item;
     }
+    itemCollection.toggleZoom();
+    return nullptr;
 }
 
 Texture* InventoryScreen::descriptionOf(int itemType) {

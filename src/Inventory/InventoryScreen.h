@@ -38,11 +38,11 @@ public:
     // true brings the previous item to the front, false the next one.
     void cycleItem(bool left);
     void addItem(HoldableItem* item);
-    // The item is not deleted.
     void removeItemOfType(int type);
     // Equips or takes off an equippable item, uses up a consumable one, and
-    // zooms in on or out of anything else.
-    void equipOrUse(TexturesMeshes* texMesh);
+    // zooms in on or out of anything else. Returns the item used up, which
+    // has left the carousel, else null.
+    HoldableItem* equipOrUse(TexturesMeshes* texMesh);
     void draw(Hero* hero);
 
     // The description picture of an item type; null for a type without one.

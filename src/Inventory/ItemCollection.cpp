@@ -28,11 +28,7 @@ ItemCollection::ItemCollection(std::string name)
       background(("Textures/" + name + ".bmp").c_str()), leftArrow("Textures/leftArrow.bmp"),
       rightArrow("Textures/rightArrow.bmp"), displayObject(nullptr), inventoryBack("Textures/inventoryBack.bmp") {}
 
-ItemCollection::~ItemCollection() {
-    for (HoldableItem* item : holdableItems) {
-        delete item;
-    }
-}
+ItemCollection::~ItemCollection() {}
 
 void ItemCollection::setSound(Sounds* sounds) { this->sounds = sounds; }
 

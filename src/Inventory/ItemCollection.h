@@ -21,8 +21,8 @@ struct CoinPiles {
 
 // The turning carousel of the inventory and the shops. The items stand on a
 // circle; the current one faces the viewer and spins, and a turn to a
-// neighbour takes 20 drawn frames. The carousel deletes the items it still
-// holds when it goes; an item removed from it belongs to whoever removed it.
+// neighbour takes 20 drawn frames. The carousel only refers to its items:
+// their owner (the game's item list) frees them.
 class ItemCollection {
 public:
     static const int TURN_FRAMES = 20;
@@ -59,9 +59,9 @@ public:
     void setDisplayObject(StaticObject* object);
     // The first item becomes current again.
     void addItem(HoldableItem* item);
-    // Drops the current item without deleting it; the first becomes current.
+    // Drops the current item; the first becomes current.
     void removeCurrentItem();
-    // Drops the first item of that type, if any, without deleting it.
+    // Drops the first item of that type, if any.
     void removeItemOfType(int type);
     HoldableItem* getCurrentObject();
     // true brings the previous item to the front, false the next one.

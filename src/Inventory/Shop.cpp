@@ -34,7 +34,7 @@ void Shop::addItem(HoldableItem* item) {
 
 void Shop::cycleItem(bool left) { itemCollection.cycleItem(left); }
 
-void Shop::buy(Hero* hero, InventoryScreen* inventory, TexturesMeshes* texMesh) {
+void Shop::buy(Hero* hero, InventoryScreen* inventory, TexturesMeshes* texMesh, std::vector<HoldableItem*>& items) {
     HoldableItem* item = itemCollection.getCurrentObject();
     assert(item && "item");
     assert(sounds && "sounds");
@@ -58,6 +58,7 @@ void Shop::buy(Hero* hero, InventoryScreen* inventory, TexturesMeshes* texMesh) 
         newItem->setPrice(VIAL_PRICE);
         assert(vial && "vial");
         assert(newItem && "newItem");
+        items.push_back(newItem);
         inventory->addItem(newItem);
     } else {
         itemCollection.removeCurrentItem();

@@ -1,6 +1,8 @@
 #ifndef SHOP_H
 #define SHOP_H
 
+#include <vector>
+
 #include "Inventory/ItemCollection.h"
 #include "Texture/Texture.h"
 
@@ -31,8 +33,9 @@ public:
     void addItem(HoldableItem* item);
     // true brings the previous item to the front, false the next one.
     void cycleItem(bool left);
-    // With too little gold only the error sound plays.
-    void buy(Hero* hero, InventoryScreen* inventory, TexturesMeshes* texMesh);
+    // With too little gold only the error sound plays. A new vial goes to
+    // `items`, the list that owns every item.
+    void buy(Hero* hero, InventoryScreen* inventory, TexturesMeshes* texMesh, std::vector<HoldableItem*>& items);
     void draw(int gold);
 
     // The description picture of an item type; null for a type a shop has

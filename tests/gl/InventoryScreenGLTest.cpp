@@ -55,8 +55,16 @@ void writeBand(const TempFolder& folder, const std::string& path, Rgb colour, in
     folder.writeBmp24(path, 8, 8, rgb);
 }
 
+// Owns the items, as the game's item list does: the screens refer to them.
+// Emptied after each test.
+std::vector<std::unique_ptr<HoldableItem>> made;
+HoldableItem* own(HoldableItem* item) {
+    made.emplace_back(item);
+    return item;
+}
+
 HoldableItem* newItem(int type) {
-    HoldableItem* item = new HoldableItem(false, false, false, type);
+    HoldableItem* item = own(new HoldableItem(false, false, false, type));
     item->setStaticObject(new StaticObject());
     return item;
 }
@@ -109,6 +117,7 @@ protected:
     void TearDown() override {
         inventory.reset();
         shop.reset();
+        made.clear();
         inFolder.reset();
     }
 
@@ -220,7 +229,7 @@ TEST_F(ScreensInWindow, ArrowsAndTheDescriptionOfTheCurrentItem) {
     EXPECT_TRUE(background(50, 300) && background(750, 300)) << "arrows with one item";
     EXPECT_TRUE(near(at(400, 37), INVENTORY_MAP));
 
-    HoldableItem* ring = new HoldableItem(true, false, false, ITEM_REGEN_RING);
+    HoldableItem* ring = own(new HoldableItem(true, false, false, ITEM_REGEN_RING));
     ring->setStaticObject(new StaticObject());
     inventory->addItem(ring);
     drawInventory();
@@ -266,7 +275,7 @@ TEST_F(ScreensInWindow, AWornItemIsNotDrawnInTheCarouselButTheShopsCopyIs) {
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
 
     auto ringOf = [&]() {
-        HoldableItem* ring = new HoldableItem(true, false, false, ITEM_REGEN_RING);
+        HoldableItem* ring = own(new HoldableItem(true, false, false, ITEM_REGEN_RING));
         StaticObject* look = new StaticObject();
         look->addMesh(ringMesh);
         ring->setStaticObject(look);
@@ -295,7 +304,7 @@ TEST_F(ScreensInWindow, AWornItemIsNotDrawnInTheCarouselButTheShopsCopyIs) {
 
     // The helmet a shop sells starts with its look switched off, since its
     // mesh is also the one the hero wears: it shows until worn all the same.
-    HoldableItem* helmet = new HoldableItem(true, false, false, ITEM_HELMET);
+    HoldableItem* helmet = own(new HoldableItem(true, false, false, ITEM_HELMET));
     StaticObject* look = new StaticObject();
     look->addMesh(ringMesh);
     helmet->setStaticObject(look);

@@ -53,11 +53,11 @@ TEST(ControllerTeardown, FreesEveryPieceOfTheWorldOnceWhateverThePlayerDid) {
     ASSERT_NE(shop, nullptr);
     c->hero.setGold(1000);
     ASSERT_EQ(shop->itemCollection.getCurrentObject()->itemType, ITEM_VIAL);
-    shop->buy(&c->hero, &c->inventoryScreen, &c->texturesMeshes);
+    shop->buy(&c->hero, &c->inventoryScreen, &c->texturesMeshes, c->allHoldableItems);
     int ring = indexOfType(shop->itemCollection, ITEM_REGEN_RING);
     ASSERT_GE(ring, 0);
     shop->itemCollection.setCurrentObject(ring);
-    shop->buy(&c->hero, &c->inventoryScreen, &c->texturesMeshes);
+    shop->buy(&c->hero, &c->inventoryScreen, &c->texturesMeshes, c->allHoldableItems);
     ItemCollection& carried = c->inventoryScreen.itemCollection;
     tap(c, SDLK_i);
     ASSERT_TRUE(c->inventoryOpen);

@@ -519,9 +519,9 @@ TEST_F(ControllerTest, QueriesAskTheHeroFirstThenTheCurrentIsland) {
 
 }  // namespace
 
-// A drunk vial is gone from the game: whether bought (a new item no list
-// holds) or picked up from the ground (kept in the world's list), drinking
-// it frees it, so that a long game does not pile up used-up vials.
+// A drunk vial is gone from the game: whether bought (a new item) or picked
+// up from the ground, drinking it frees it and takes it off the world's
+// list, so that a long game does not pile up used-up vials.
 TEST_F(ControllerTest, ADrunkVialIsFreedAndLeavesNoTraceInTheWorld) {
     Controller& c = *controller;
     c.inMainMenu = false;
@@ -539,7 +539,7 @@ TEST_F(ControllerTest, ADrunkVialIsFreedAndLeavesNoTraceInTheWorld) {
         const size_t worldBefore = c.allHoldableItems.size();
         if (way == ways[0]) {
             c.hero.setGold(100);
-            shop->buy(&c.hero, &c.inventoryScreen, &c.texturesMeshes);
+            shop->buy(&c.hero, &c.inventoryScreen, &c.texturesMeshes, c.allHoldableItems);
         } else {
             TexturesMeshes* t = &c.texturesMeshes;
             c.islands[0]->createVialHoldableItem(t, c.allHoldableItems, spot);

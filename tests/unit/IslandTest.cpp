@@ -585,9 +585,9 @@ TEST_F(IslandTest, GoldComesFromTheMoneyOverlay) {
 namespace {
 
 // An island frees all it made: its terrain and plants, buildings, props,
-// shop (with the goods its carousel holds), walls, water, volcanoes, quest
-// points and spirits. The gates stay with the controller and the items on
-// the ground with the world item list.
+// shop, walls, water, volcanoes, quest points and spirits. The gates stay
+// with the controller, and the items, on the ground or in the shop, with
+// the world item list.
 TEST_F(IslandTest, AnIslandFreesWhatItMade) {
     for (int index : {0, 7, 9, 12}) {
         std::vector<HoldableItem*> items;
@@ -598,7 +598,7 @@ TEST_F(IslandTest, AnIslandFreesWhatItMade) {
         size_t goods = island->shop ? island->shop->itemCollection.holdableItems.size() : 0;
         EXPECT_EQ(items.size(), lying.size() + goods);
         delete island;
-        for (HoldableItem* item : lying) delete item;
+        for (HoldableItem* item : items) delete item;
     }
     for (int g = 0; g < ISLAND_PORTAL_COUNT; g++) EXPECT_NE(controller->islandPortals[g]->getMeshes(), nullptr);
 }
