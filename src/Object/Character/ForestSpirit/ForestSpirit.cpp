@@ -269,20 +269,32 @@ void ForestSpirit::setGroundVectors() {
 }
 
 void ForestSpirit::applyGravity(Controller* controller) {
+    Snapshot snapshot = fallOneStep();
+    applyLocalPortalCollisions(controller);
+    if (landIfGrounded(snapshot, controller)) {
+        setGroundVectors();
+    }
+}
+
+ForestSpirit::Snapshot ForestSpirit::fallOneStep() {
     assert(heightMap == nullptr && "heightMap == NULL");
     Snapshot snapshot = takeSnapshot();
     Vector3D fall(0.0f, -SPIRIT_GRAVITY, 0.0f);
     velocity = velocity.add(&fall);
     moveBy(velocity);
-    applyLocalPortalCollisions(controller);
+    return snapshot;
+}
+
+bool ForestSpirit::landIfGrounded(const Snapshot& snapshot, Controller* controller) {
     heightMap = controller->getCollidingHeightMap(&position, SPIRIT_LANDING_RADIUS);
-    if (heightMap) {
-        restoreSnapshot(snapshot);
-        velocity.clear();
-        jumpKeyLatch = false;
-        forcePositionAboveGround();
-        setGroundVectors();
+    if (!heightMap) {
+        return false;
     }
+    restoreSnapshot(snapshot);
+    velocity.clear();
+    jumpKeyLatch = false;
+    forcePositionAboveGround();
+    return true;
 }
 
 void ForestSpirit::setLocation(Vector3D* point) {

@@ -122,6 +122,12 @@ protected:
     };
     Snapshot takeSnapshot();
     void restoreSnapshot(const Snapshot& snapshot);
+    // The fall's opening, shared by every figure: one step of gravity, and
+    // what it moved from.
+    Snapshot fallOneStep();
+    // After the figure's own passage step: on touching the ground the step
+    // is undone and the figure stands on it; true then.
+    bool landIfGrounded(const Snapshot& snapshot, Controller* controller);
     // The passage itself; true when the figure went through.
     bool passThroughLocalPortals(Controller* controller);
     // Moves the position and the look-at point together.

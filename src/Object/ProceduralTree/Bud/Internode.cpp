@@ -56,17 +56,7 @@ void Internode::collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition
     }
 }
 
-size_t Internode::countVertices() {
-    size_t count = 0;
-    if (mesh != nullptr) {
-        for (Polygon3D* source : mesh->polygons) {
-            // The buffers hold triangles only.
-            assert(source->getVertices()->size() == VERTICES_PER_POLYGON);
-            count += source->getVertices()->size();
-        }
-    }
-    return count;
-}
+size_t Internode::countVertices() { return PartCorners::countVertices(mesh); }
 
 void Internode::writeVertices(VertexBuffer* buffer, const PartCorners& corners, size_t& nextCorner,
                               size_t& nextIndex, Vector3D treePosition) {
@@ -75,15 +65,11 @@ void Internode::writeVertices(VertexBuffer* buffer, const PartCorners& corners, 
     }
     Vector3D offset = start.subtract(&treePosition);
     UpTurn turn(end.subtract(&start));
-    size_t first = nextCorner;
-    for (Vertex* vertex : corners.corners) {
-        Vector3D texCoord = vertex->hasTextureCoord() ? vertex->getTextureCoord() : Vector3D(0, 0, 0);
-        buffer->setVertex(nextCorner++, place(vertex->getPosition(), turn, offset), vertex->getNormal(), texCoord.x,
-                          texCoord.y);
-    }
-    for (unsigned int corner : corners.triangleCorners) {
-        buffer->setIndex(nextIndex++, (unsigned int)(first + corner));
-    }
+    // Normals stay as the mesh has them.
+    corners.write(buffer, nextCorner, nextIndex, [&](Vertex* vertex, Vector3D& p, Vector3D& n) {
+        p = place(vertex->getPosition(), turn, offset);
+        n = vertex->getNormal();
+    });
 }
 
 // Nothing draws the parts one by one (the tree bakes them): a plain

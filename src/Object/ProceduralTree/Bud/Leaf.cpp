@@ -40,17 +40,7 @@ void Leaf::collectPolys(std::vector<Polygon3D*>* out, Vector3D treePosition) {
     }
 }
 
-size_t Leaf::countVertices() {
-    size_t count = 0;
-    if (mesh != nullptr) {
-        for (Polygon3D* source : mesh->polygons) {
-            // The buffers hold triangles only.
-            assert(source->getVertices()->size() == VERTICES_PER_POLYGON);
-            count += source->getVertices()->size();
-        }
-    }
-    return count;
-}
+size_t Leaf::countVertices() { return PartCorners::countVertices(mesh); }
 
 void Leaf::writeVertices(VertexBuffer* buffer, const PartCorners& corners, size_t& nextCorner, size_t& nextIndex,
                          Vector3D treePosition) {
@@ -59,18 +49,11 @@ void Leaf::writeVertices(VertexBuffer* buffer, const PartCorners& corners, size_
     }
     Vector3D offset = position.subtract(&treePosition);
     UpTurn turn(direction);
-    size_t first = nextCorner;
-    for (Vertex* vertex : corners.corners) {
-        Vector3D p = turn.apply(vertex->getPosition());
+    corners.write(buffer, nextCorner, nextIndex, [&](Vertex* vertex, Vector3D& p, Vector3D& n) {
+        p = turn.apply(vertex->getPosition());
         p = p.add(&offset);
-        Vector3D n = turn.apply(vertex->getNormal());
-        bool textured = vertex->hasTextureCoord();
-        Vector3D texCoord = textured ? vertex->getTextureCoord() : Vector3D(0, 0, 0);
-        buffer->setVertex(nextCorner++, p, n, texCoord.x, texCoord.y);
-    }
-    for (unsigned int corner : corners.triangleCorners) {
-        buffer->setIndex(nextIndex++, (unsigned int)(first + corner));
-    }
+        n = turn.apply(vertex->getNormal());
+    });
 }
 
 // Nothing draws the parts one by one (the tree bakes them): a plain

@@ -45,3 +45,15 @@ PartCorners::PartCorners(Mesh* mesh) {
         }
     }
 }
+
+size_t PartCorners::countVertices(Mesh* mesh) {
+    size_t count = 0;
+    if (mesh != nullptr) {
+        for (Polygon3D* source : mesh->polygons) {
+            // The buffers hold triangles only.
+            assert(source->getVertices()->size() == VERTICES_PER_POLYGON);
+            count += source->getVertices()->size();
+        }
+    }
+    return count;
+}

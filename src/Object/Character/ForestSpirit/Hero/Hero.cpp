@@ -123,19 +123,9 @@ void Hero::applyUserInput(bool* keys, float dx, float dy, Controller* controller
 }
 
 void Hero::applyGravity(Controller* controller) {
-    assert(heightMap == nullptr && "heightMap == NULL");
-    Snapshot snapshot = takeSnapshot();
-    Vector3D fall(0.0f, -SPIRIT_GRAVITY, 0.0f);
-    velocity = velocity.add(&fall);
-    moveBy(velocity);
+    Snapshot snapshot = fallOneStep();
     applyLocalPortalCollisions(controller);
-
-    heightMap = controller->getCollidingHeightMap(&position, SPIRIT_LANDING_RADIUS);
-    if (heightMap) {
-        restoreSnapshot(snapshot);
-        velocity.clear();
-        jumpKeyLatch = false;
-        forcePositionAboveGround();
+    if (landIfGrounded(snapshot, controller)) {
         bumped = false;
         return;
     }
