@@ -31,7 +31,7 @@
 #include <vector>
 
 #include "Controller/Controller.h"
-#include "GLContext/GLContext.h"
+#include "OpenGL/GLContext.h"
 #include "Island/Island.h"
 #include "Object/HeightMap/HeightMap.h"
 #include "Object/Portal/IslandPortal/IslandPortal.h"

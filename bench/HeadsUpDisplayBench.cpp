@@ -12,7 +12,7 @@
 #include <functional>
 
 #include "Controller/Controller.h"
-#include "GLContext/GLContext.h"
+#include "OpenGL/GLContext.h"
 #include "Island/Island.h"
 #include "OpenGL/OpenGL.h"
 

@@ -33,7 +33,7 @@
 #include <vector>
 
 #include "Controller/Controller.h"
-#include "GLContext/GLContext.h"
+#include "OpenGL/GLContext.h"
 #include "Island/Island.h"
 #include "Nature/Nature.h"
 #include "Object/Character/ForestSpirit/EnemyForestSpirit/EnemyForestSpirit.h"

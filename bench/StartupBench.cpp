@@ -13,7 +13,7 @@
 #include <string>
 
 #include "Controller/Controller.h"
-#include "GLContext/GLContext.h"
+#include "OpenGL/GLContext.h"
 #include "OpenGL/OpenGL.h"
 
 namespace {

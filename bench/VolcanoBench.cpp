@@ -18,7 +18,7 @@
 
 #include "Billboard/Billboard.h"
 #include "Camera/Camera.h"
-#include "GLContext/GLContext.h"
+#include "OpenGL/GLContext.h"
 #include "Object/Character/ForestSpirit/Hero/Hero.h"
 #include "Object/HeightMap/HeightMap.h"
 #include "Object/Volcano/Volcano.h"

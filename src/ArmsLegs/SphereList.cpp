@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "GLContext/GLContext.h"
+#include "OpenGL/GLContext.h"
 #include "OpenGL/OpenGL.h"
 
 static void quadricSphere(float radius) {

@@ -6,8 +6,8 @@
 #include <iostream>
 
 #include "Controller/Controller.h"
-#include "Controller/EventQueue.h"
-#include "GLContext/GLContext.h"
+#include "Controller/FoldedEventPoll.h"
+#include "OpenGL/GLContext.h"
 #include "OpenGL/OpenGL.h"
 
 // Set up before the controller, whose constructor prints the loading lines:

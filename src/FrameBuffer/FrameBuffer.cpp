@@ -2,7 +2,7 @@
 
 #include <cassert>
 
-#include "GLContext/GLContext.h"
+#include "OpenGL/GLContext.h"
 #include "OpenGL/OpenGL.h"
 
 FrameBuffer::FrameBuffer() : width(512), height(512), initialized(false), fbo(0), depthBuffer(0), texture(0) {}

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "GLContext/GLContext.h"
+#include "OpenGL/GLContext.h"
 #include "OpenGL/OpenGL.h"
 
 Texture::Texture() : textureLoaded(false), bmpFile(nullptr), texture(0), textureFailed(false) {}

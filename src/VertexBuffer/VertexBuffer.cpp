@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "GLContext/GLContext.h"
+#include "OpenGL/GLContext.h"
 #include "Geometry/Polygon3D.h"
 #include "OpenGL/OpenGL.h"
 

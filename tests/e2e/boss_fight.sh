@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# starts first: 2
 # playthrough
 # The castle's evil wizard, reached with the game's own shortcuts: F3 for
 # the castle island (Escape skips its flight), then the free view (Page

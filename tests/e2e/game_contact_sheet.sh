@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# starts first: 3
 # The whole game at a glance, as a player meets it: the main menu, the intro
 # picture, play with the heads-up display, every island's first view (its
 # key; the flights that islands 5, 9 and 12 start are skipped), the

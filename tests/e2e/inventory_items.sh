@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# starts first: 4
 # playthrough
 # The inventory's items as a player uses them. With 400 gold (Page Down) the
 # hero buys a vial, the ring of renewal, the boots and the helmet at the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# starts first: 5
 # playthrough
 # Entering the islands through the island keys, as a player shortens the
 # way: each island brings its own music (read from a log of the mixer

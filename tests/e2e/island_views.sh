@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# starts first: 7
 # Every island as a player first sees it: start a game, jump to each island
 # with its key and photograph it from where the island puts the hero. Each
 # key must change the island: its music starts (from a log of the mixer

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# starts first: 10
 # playthrough
 # What stops the hero and what does not, walked with damage off (End): on
 # the home island a house ahead; on island 3 a tree behind; on island 6 the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# starts first: 6
 # playthrough
 # A game begun and left alone: the menu plays the intro music; start shows
 # the intro picture and the home-town music begins; Escape starts the

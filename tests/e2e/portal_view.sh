@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# starts first: 9
 # The view through a portal pair is the far side, and walking through
 # arrives there. A floor opening shows the world as it is seen out of the
 # partner's floor: from below the partner, looking up past it. The free view

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# starts first: 8
 # playthrough
 # The home island's shop as a player uses it: the hero makes his way to the
 # shop (Page Up steps, the last bit on foot), the prompt shows, Return opens the shop and

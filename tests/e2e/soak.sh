@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# starts first: 1
 # The two-minute form of the soak (bench_SoakBench, run by hand for half an
 # hour): random play over every island, in a window, must keep the missile,
 # particle, spirit and item lists bounded and print a report each minute.

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "GLContext/GLContext.h"
+#include "OpenGL/GLContext.h"
 #include "OpenGL/OpenGL.h"
 
 class GLWindow {

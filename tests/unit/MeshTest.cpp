@@ -7,7 +7,7 @@
 
 #include "Controller/Controller.h"
 #include "FrameBuffer/FrameBuffer.h"
-#include "GLContext/GLContext.h"
+#include "OpenGL/GLContext.h"
 #include "Geometry/Polygon3D.h"
 #include "Mesh/Mesh.h"
 #include "ObjLoader/objLoader.h"

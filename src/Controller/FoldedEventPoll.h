@@ -1,5 +1,5 @@
-#ifndef EVENTQUEUE_H
-#define EVENTQUEUE_H
+#ifndef FOLDEDEVENTPOLL_H
+#define FOLDEDEVENTPOLL_H
 
 #include <SDL.h>
 

@@ -1,4 +1,4 @@
-#include "Controller/EventQueue.h"
+#include "Controller/FoldedEventPoll.h"
 
 bool pollFoldedEvent(SDL_Event* event) {
     if (!SDL_PollEvent(event)) {

@@ -1,4 +1,4 @@
-#include "GLContext/GLContext.h"
+#include "OpenGL/GLContext.h"
 
 bool GLContext::alive = false;
 int GLContext::generation = 0;

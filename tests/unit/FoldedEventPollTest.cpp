@@ -5,12 +5,12 @@
 #include <cstdlib>
 #include <vector>
 
-#include "Controller/EventQueue.h"
+#include "Controller/FoldedEventPoll.h"
 
 namespace {
 
 // SDL's event queue without a display.
-class EventQueueTest : public ::testing::Test {
+class FoldedEventPollTest : public ::testing::Test {
 protected:
     void SetUp() override {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -48,7 +48,7 @@ protected:
 
 }  // namespace
 
-TEST_F(EventQueueTest, ABurstOfMotionBeforeAKeyTakesOnePass) {
+TEST_F(FoldedEventPollTest, ABurstOfMotionBeforeAKeyTakesOnePass) {
     for (int i = 1; i <= 100; i++) pushMotion(i);
     pushKey(SDLK_F12);
     std::vector<SDL_Event> taken = drain();
@@ -59,7 +59,7 @@ TEST_F(EventQueueTest, ABurstOfMotionBeforeAKeyTakesOnePass) {
     EXPECT_EQ(taken[1].key.keysym.sym, SDLK_F12);
 }
 
-TEST_F(EventQueueTest, OtherEventsKeepTheirOrder) {
+TEST_F(FoldedEventPollTest, OtherEventsKeepTheirOrder) {
     pushKey(SDLK_a);
     pushMotion(1);
     pushKey(SDLK_b);
@@ -75,7 +75,7 @@ TEST_F(EventQueueTest, OtherEventsKeepTheirOrder) {
     EXPECT_EQ(taken[3].key.keysym.sym, SDLK_c);
 }
 
-TEST_F(EventQueueTest, AnEmptyQueueGivesNothing) {
+TEST_F(FoldedEventPollTest, AnEmptyQueueGivesNothing) {
     SDL_Event event;
     EXPECT_FALSE(pollFoldedEvent(&event));
 }
