@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
-    if (SDL_SetVideoMode(800, 600, 0, SDL_OPENGL | SDL_FULLSCREEN) == NULL || glewInit() != GLEW_OK) {
+    if (SDL_SetVideoMode(800, 600, 0, SDL_OPENGL | SDL_FULLSCREEN) == nullptr || glewInit() != GLEW_OK) {
         fprintf(stderr, "video: %s\n", SDL_GetError());
         return 1;
     }

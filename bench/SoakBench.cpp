@@ -378,7 +378,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
-    if (SDL_SetVideoMode(800, 600, 0, SDL_OPENGL) == NULL || glewInit() != GLEW_OK) {
+    if (SDL_SetVideoMode(800, 600, 0, SDL_OPENGL) == nullptr || glewInit() != GLEW_OK) {
         std::fprintf(stderr, "video (run it under a display): %s\n", SDL_GetError());
         return 2;
     }

@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "SDL: %s\n", SDL_GetError());
         return 1;
     }
-    if (SDL_SetVideoMode(800, 600, 0, SDL_OPENGL) == NULL || glewInit() != GLEW_OK) {
+    if (SDL_SetVideoMode(800, 600, 0, SDL_OPENGL) == nullptr || glewInit() != GLEW_OK) {
         fprintf(stderr, "video: %s\n", SDL_GetError());
         return 1;
     }

@@ -7,22 +7,18 @@
 #include "Object/Character/ForestSpirit/ForestSpirit.h"
 #include "Texture/Texture.h"
 
-namespace {
-
 const double HALF_PI = M_PI / 2.0;
 const double THIRD_PI = M_PI / 3.0;
 const float ARM_REACH = 1.2f;
 const float LEG_REACH = 1.3f;
 
 // Steps a swing counter and turns its step round at the bounds.
-void swing(float& counter, int& step, float bound) {
+static void swing(float& counter, int& step, float bound) {
     counter += step;
     if (counter >= bound || counter <= -bound) {
         step = -step;
     }
 }
-
-}  // namespace
 
 ArmsLegs::ArmsLegs()
     : armTexture(nullptr), legTexture(nullptr), armRadius(0.2f), legRadius(0.35f), walkStep(1), throwStep(1),

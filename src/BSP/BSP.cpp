@@ -14,7 +14,7 @@ BSP::BSP(std::vector<Polygon3D*>& polygons) : head(nullptr) {
 BSP::~BSP() {}
 
 void BSP::buildBSP(std::vector<Polygon3D*>& polygons) {
-    assert(head == NULL);
+    assert(head == nullptr && "head == NULL");
     if (!polygons.empty()) {
         recBuildTree(head, polygons);
     }

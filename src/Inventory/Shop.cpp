@@ -9,12 +9,8 @@
 #include "Sounds/Sounds.h"
 #include "TexturesMeshes/TexturesMeshes.h"
 
-namespace {
-
 const int VIAL_PRICE = 5;
 const float VIAL_DISPLAY_SCALE = 0.3f;
-
-}  // namespace
 
 Shop::Shop(Sounds* sounds)
     : sounds(sounds), itemCollection("shopBackground"), shopVial("Textures/shopVial.bmp"),

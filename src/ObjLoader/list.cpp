@@ -16,8 +16,8 @@ void list_make(list* listo, int size, char growable) {
 }
 
 static char* copy_name(const char* name) {
-    if (name == NULL) {
-        return NULL;
+    if (name == nullptr) {
+        return nullptr;
     }
     size_t length = strlen(name);
     char* copy = (char*)malloc(length + 1);
@@ -49,12 +49,12 @@ void list_grow(list* old_listo) {
 }
 
 int list_find(list* listo, const char* name_to_find) {
-    if (name_to_find == NULL) {
+    if (name_to_find == nullptr) {
         return -1;
     }
     size_t length = strlen(name_to_find);
     for (int i = 0; i < listo->item_count; i++) {
-        if (listo->names[i] != NULL && strncmp(listo->names[i], name_to_find, length) == 0) {
+        if (listo->names[i] != nullptr && strncmp(listo->names[i], name_to_find, length) == 0) {
             return i;
         }
     }
@@ -63,14 +63,14 @@ int list_find(list* listo, const char* name_to_find) {
 
 void* list_get_name(list* listo, const char* name) {
     int index = list_find(listo, name);
-    return index == -1 ? NULL : listo->items[index];
+    return index == -1 ? nullptr : listo->items[index];
 }
 
 void* list_get_index(list* listo, int indx) {
     if (indx >= 0 && indx < listo->item_count) {
         return listo->items[indx];
     }
-    return NULL;
+    return nullptr;
 }
 
 void* list_get_item(list* listo, void* item_to_find) {
@@ -79,7 +79,7 @@ void* list_get_item(list* listo, void* item_to_find) {
             return item_to_find;
         }
     }
-    return NULL;
+    return nullptr;
 }
 
 int list_is_full(list* listo) { return listo->item_count == listo->current_max_size; }
@@ -97,12 +97,12 @@ void list_delete_index(list* listo, int indx) {
 }
 
 void list_delete_name(list* listo, const char* name) {
-    if (name == NULL) {
+    if (name == nullptr) {
         return;
     }
     size_t length = strlen(name);
     for (int i = listo->item_count - 1; i >= 0; i--) {
-        if (listo->names[i] != NULL && strncmp(listo->names[i], name, length) == 0) {
+        if (listo->names[i] != nullptr && strncmp(listo->names[i], name, length) == 0) {
             list_delete_index(listo, i);
         }
     }
@@ -126,8 +126,8 @@ void list_free(list* listo) {
     list_delete_all(listo);
     free(listo->names);
     free(listo->items);
-    listo->names = NULL;
-    listo->items = NULL;
+    listo->names = nullptr;
+    listo->items = nullptr;
     listo->current_max_size = 0;
 }
 

@@ -3,14 +3,14 @@
 #include <cstring>
 
 bool contains(const char* haystack, const char* needle) {
-    if (haystack == NULL || needle == NULL) {
+    if (haystack == nullptr || needle == nullptr) {
         return false;
     }
-    return strstr(haystack, needle) != NULL;
+    return strstr(haystack, needle) != nullptr;
 }
 
 bool strequal(const char* a, const char* b) {
-    if (a == NULL || b == NULL) {
+    if (a == nullptr || b == nullptr) {
         return false;
     }
     return strcmp(a, b) == 0;

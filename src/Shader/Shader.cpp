@@ -14,14 +14,14 @@ Shader::~Shader() {}
 
 void Shader::loadShader() {
     vertexShader = glCreateShader(GL_VERTEX_SHADER);
-    glShaderSource(vertexShader, 1, &vertexSource, NULL);
+    glShaderSource(vertexShader, 1, &vertexSource, nullptr);
     glCompileShader(vertexShader);
     glGetShaderiv(vertexShader, GL_COMPILE_STATUS, &compileStatus);
     if (!compileStatus) {
         GLint length = 0;
         glGetShaderiv(vertexShader, GL_INFO_LOG_LENGTH, &length);
         std::vector<char> log(length > 0 ? length : 1, '\0');
-        glGetShaderInfoLog(vertexShader, (GLsizei)log.size(), NULL, log.data());
+        glGetShaderInfoLog(vertexShader, (GLsizei)log.size(), nullptr, log.data());
         fprintf(stderr, "compile log = '%s'\n", log.data());
     }
 
@@ -35,7 +35,7 @@ void Shader::loadShader() {
         GLint length = 0;
         glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
         std::vector<char> log(length > 0 ? length : 1, '\0');
-        glGetProgramInfoLog(program, (GLsizei)log.size(), NULL, log.data());
+        glGetProgramInfoLog(program, (GLsizei)log.size(), nullptr, log.data());
         fprintf(stderr, "link log = '%s'\n", log.data());
     }
 }

@@ -45,7 +45,7 @@ SDL_Surface* Texture::loadImage() {
 }
 
 void Texture::loadTexture() {
-    assert(bmpFile == NULL);
+    assert(bmpFile == nullptr);
     bmpFile = loadImage();
     if (bmpFile == nullptr) {
         std::cout << "ERROR Loading texture!!! file: " << file << std::endl;
@@ -69,7 +69,7 @@ void Texture::loadTexture() {
 
     textureLoaded = true;
     SDL_FreeSurface(bmpFile);
-    bmpFile = NULL;
+    bmpFile = nullptr;
 }
 
 void Texture::bindGLTexture() {

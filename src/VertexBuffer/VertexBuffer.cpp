@@ -239,7 +239,7 @@ void VertexBuffer::loadVertexBuffer() {
     glGenBuffersARB(1, &vbo);
     glBindBufferARB(GL_ARRAY_BUFFER_ARB, vbo);
     assert(glIsBufferARB(vbo));
-    glBufferDataARB(GL_ARRAY_BUFFER_ARB, 32 * u, NULL, GL_STATIC_DRAW_ARB);
+    glBufferDataARB(GL_ARRAY_BUFFER_ARB, 32 * u, nullptr, GL_STATIC_DRAW_ARB);
     glBufferSubDataARB(GL_ARRAY_BUFFER_ARB, 0, 12 * u, uniquePositions);
     glBufferSubDataARB(GL_ARRAY_BUFFER_ARB, 12 * u, 8 * u, uniqueCoords);
     glBufferSubDataARB(GL_ARRAY_BUFFER_ARB, 20 * u, 12 * u, uniqueNormals);

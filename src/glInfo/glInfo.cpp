@@ -23,16 +23,16 @@ glInfo::glInfo()
 
 bool glInfo::getInfo() {
     const char* text = (const char*)glGetString(GL_VENDOR);
-    if (text == NULL) return false;
+    if (text == nullptr) return false;
     vendor = text;
     text = (const char*)glGetString(GL_RENDERER);
-    if (text == NULL) return false;
+    if (text == nullptr) return false;
     renderer = text;
     text = (const char*)glGetString(GL_VERSION);
-    if (text == NULL) return false;
+    if (text == nullptr) return false;
     version = text;
     text = (const char*)glGetString(GL_EXTENSIONS);
-    if (text == NULL) return false;
+    if (text == nullptr) return false;
 
     // Split a copy; the driver's string is not ours to cut.
     extensions.clear();
@@ -90,7 +90,7 @@ void glInfo::printSelf() {
 }
 
 bool glInfo::isExtensionSupported(const char* name) {
-    if (name == NULL) {
+    if (name == nullptr) {
         return false;
     }
     for (const std::string& extension : extensions) {

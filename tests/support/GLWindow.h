@@ -36,12 +36,12 @@ public:
             return;
         }
         SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
-        if (SDL_SetVideoMode(width, height, 0, SDL_OPENGL) == NULL) {
+        if (SDL_SetVideoMode(width, height, 0, SDL_OPENGL) == nullptr) {
             error = std::string("SDL_SetVideoMode: ") + SDL_GetError();
             SDL_Quit();
             return;
         }
-        SDL_WM_SetCaption("Tavir", NULL);
+        SDL_WM_SetCaption("Tavir", nullptr);
         GLenum glew = glewInit();
         if (glew != GLEW_OK) {
             error = std::string("glewInit: ") + (const char*)glewGetErrorString(glew);

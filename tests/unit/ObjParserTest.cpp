@@ -341,10 +341,10 @@ TEST(ObjList, GrowsByDoublingAndKeepsOrder) {
 
     list fixed;
     list_make(&fixed, 2, 0);
-    EXPECT_EQ(list_add_item(&fixed, &values[0], NULL), 0);
-    EXPECT_EQ(list_add_item(&fixed, &values[1], NULL), 1);
+    EXPECT_EQ(list_add_item(&fixed, &values[0], nullptr), 0);
+    EXPECT_EQ(list_add_item(&fixed, &values[1], nullptr), 1);
     EXPECT_TRUE(list_is_full(&fixed));
-    EXPECT_EQ(list_add_item(&fixed, &values[2], NULL), -1);
+    EXPECT_EQ(list_add_item(&fixed, &values[2], nullptr), -1);
     EXPECT_EQ(list_find(&fixed, "x"), -1);  // null names never match
     list_free(&fixed);
 }

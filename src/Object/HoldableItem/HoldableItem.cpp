@@ -10,8 +10,6 @@
 #include "Sounds/Sounds.h"
 #include "TexturesMeshes/TexturesMeshes.h"
 
-namespace {
-
 const float VIAL_HEALTH = 50.0f;
 const float GAUNTLETS_MISSILE_FACTOR = 1.6f;
 const float BOOTS_JUMP_FACTOR = 1.4f;
@@ -21,8 +19,6 @@ const float REGEN_RING_REGEN = 0.03f;
 const float PLAIN_FACTOR = 1.0f;
 const float PLAIN_ARMOR = 100.0f;
 const float PLAIN_REGEN = 0.004f;
-
-}  // namespace
 
 HoldableItem::HoldableItem(bool equippable, bool consumable, bool isMoney, int itemType)
     : itemType(itemType), price(0), isMoney(isMoney), equipped(false), equippable(equippable),
@@ -90,7 +86,7 @@ void HoldableItem::useOrEquip(Hero* hero, TexturesMeshes* texturesMeshes, Sounds
 }
 
 void HoldableItem::drawLook(Vector3D p, float scale, float angle, bool inInventory) {
-    assert(object != NULL && "object != NULL");
+    assert(object != nullptr && "object != NULL");
     // The look draws itself at its own position: cancel that, so that it
     // stands at p and grows or shrinks about p.
     Vector3D own = object->getPosition();
@@ -122,7 +118,7 @@ void HoldableItem::drawRotating(float angle) {
 }
 
 void HoldableItem::setStaticObject(StaticObject* object) {
-    assert(this->object == NULL && "this->object == NULL");
+    assert(this->object == nullptr && "this->object == NULL");
     this->object = object;
     equipped = false;
 }

@@ -68,16 +68,12 @@ void ProceduralTree::seed(Vector3D p) {
     }
 }
 
-namespace {
-
 // Parts a run holds at most: few enough that a tree half in view, or beside
 // a portal's opening, sends much less; enough that the runs cost little to
 // test.
 const int PARTS_PER_RUN = 16;
 // Runs gather parts of one cube of the tree's space, this many to its reach.
 const double CELLS_PER_REACH = 3.0;
-
-}  // namespace
 
 // Growth order scatters neighbours over the whole tree, so the triangles
 // are drawn part by part in order of their cube of space (growth order

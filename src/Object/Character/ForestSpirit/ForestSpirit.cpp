@@ -11,15 +11,11 @@
 #include "Object/Portal/Portal.h"
 #include "Object/StaticObject/StaticObject.h"
 
-namespace {
-
-float flatDistance(Vector3D a, Vector3D b) {
+static float flatDistance(Vector3D a, Vector3D b) {
     a.y = 0.0f;
     b.y = 0.0f;
     return a.subtract(&b).getLength();
 }
-
-}  // namespace
 
 ForestSpirit::ForestSpirit()
     : jumpKeyLatch(false), sounds(nullptr), missileInHand(nullptr), texture(nullptr), heightMap(nullptr),

@@ -11,11 +11,9 @@
 #include "Vertex/Vertex.h"
 #include "VertexBuffer/VertexBuffer.h"
 
-namespace {
-
 // What the buffer would hold for the corner, as bits: a corner without a
 // texture coordinate is written with (0, 0).
-std::vector<std::uint32_t> cornerBits(Vertex* vertex) {
+static std::vector<std::uint32_t> cornerBits(Vertex* vertex) {
     float values[8];
     Vector3D p = vertex->getPosition(), n = vertex->getNormal();
     Vector3D t = vertex->hasTextureCoord() ? vertex->getTextureCoord() : Vector3D(0, 0, 0);
@@ -25,8 +23,6 @@ std::vector<std::uint32_t> cornerBits(Vertex* vertex) {
     std::memcpy(bits.data(), values, sizeof values);
     return bits;
 }
-
-}  // namespace
 
 PartCorners::PartCorners(Mesh* mesh) {
     if (mesh == nullptr) {

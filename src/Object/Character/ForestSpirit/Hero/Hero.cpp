@@ -12,8 +12,6 @@
 #include "OpenGL/OpenGL.h"
 #include "Sounds/Sounds.h"
 
-namespace {
-
 const float WALK_STEP = 0.5f;
 const float BACK_STEP = -0.3f;
 const float STRAFE_STEP = 0.2f;
@@ -23,13 +21,11 @@ const float BODY_GROUND_RADIUS = 1.0f;
 const float PUSH_BACK = 2.0f;
 const float LEVEL_PUSH_BACK = 0.001f;
 
-float flatDistance(Vector3D a, Vector3D b) {
+static float flatDistance(Vector3D a, Vector3D b) {
     a.y = 0.0f;
     b.y = 0.0f;
     return a.subtract(&b).getLength();
 }
-
-}  // namespace
 
 Hero::Hero()
     : gold(5), health(100.0f), jumpConstant(1.0f), walkConstant(1.0f), missileConstant(1.0f), healthRegen(0.004f),
