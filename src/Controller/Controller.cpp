@@ -154,7 +154,7 @@ Controller::~Controller() {
 }
 
 void Controller::init() {
-    glViewport(0, 0, 800, 600);
+    glViewport(0, 0, ScreenProjection::WIDTH, ScreenProjection::HEIGHT);
     glMatrixMode(GL_PROJECTION);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
@@ -1101,12 +1101,7 @@ void Controller::drawShadows() {
     glEnable(GL_BLEND);
     glDisable(GL_LIGHTING);
     glColor4f(0.1f, 0.1f, 0.2f, 0.5f);
-    glBegin(GL_QUADS);
-    glVertex2f(0.0f, 0.0f);
-    glVertex2f(0.0f, 600.0f);
-    glVertex2f(800.0f, 600.0f);
-    glVertex2f(800.0f, 0.0f);
-    glEnd();
+    ScreenProjection::quad(false);
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);

@@ -9,6 +9,7 @@
 #include "Controller/FoldedEventPoll.h"
 #include "OpenGL/GLContext.h"
 #include "OpenGL/OpenGL.h"
+#include "ScreenProjection/ScreenProjection.h"
 
 // Set up before the controller, whose constructor prints the loading lines:
 // each console line goes out whole and at once, also into a pipe or a file.
@@ -68,7 +69,7 @@ int SDL_main(int, char**) {
     SDL_SetColorKey(icon, SDL_SRCCOLORKEY, SDL_MapRGB(icon->format, 255, 0, 255));
     SDL_WM_SetIcon(icon, NULL);
 
-    if (SDL_SetVideoMode(800, 600, bitsPerPixel,
+    if (SDL_SetVideoMode(ScreenProjection::WIDTH, ScreenProjection::HEIGHT, bitsPerPixel,
                          SDL_HWSURFACE | SDL_ASYNCBLIT | SDL_OPENGL | SDL_ANYFORMAT | SDL_FULLSCREEN) == NULL) {
         failStartUp("Unable to open the 800x600 OpenGL video mode");
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Camera/Camera.h"
+#include "HeadsUpDisplay/ScreenPictureCover.h"
 #include "Island/Island.h"
 #include "Mesh/Mesh.h"
 #include "Object/Character/ForestSpirit/EnemyForestSpirit/EnemyForestSpirit.h"
@@ -16,7 +17,6 @@
 #include "Object/StaticObject/StaticObject.h"
 #include "OpenGL/OpenGL.h"
 #include "QuestPoint/QuestPoint.h"
-#include "ScreenPictureCover/ScreenPictureCover.h"
 #include "ScreenProjection/ScreenProjection.h"
 
 namespace {
@@ -339,12 +339,7 @@ void HeadsUpDisplay::drawTint() {
         } else {
             glColor4f(0, 0, 1, 0.5f);
         }
-        glBegin(GL_QUADS);
-        glVertex2f(0, 0);
-        glVertex2f(0, 600);
-        glVertex2f(800, 600);
-        glVertex2f(800, 0);
-        glEnd();
+        ScreenProjection::quad(false);
         if (textured) {
             glEnable(GL_TEXTURE_2D);
         }

@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "ScreenPictureCover/ScreenPictureCover.h"
+#include "HeadsUpDisplay/ScreenPictureCover.h"
 #include "Texture/Texture.h"
 #include "Vector3D/Vector3D.h"
 

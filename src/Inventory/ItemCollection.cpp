@@ -175,23 +175,6 @@ void ItemCollection::viewOrtho() { ScreenProjection::push(); }
 
 void ItemCollection::viewPerspective() { ScreenProjection::pop(); }
 
-void ItemCollection::drawFullScreen(Texture& picture) {
-    picture.bindGLTexture();
-    if (picture.textureFailed) {
-        return;
-    }
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2i(0, 0);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2i(0, 600);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2i(800, 600);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2i(800, 0);
-    glEnd();
-}
-
 void ItemCollection::drawDescription(Texture& picture) {
     glDisable(GL_DEPTH_TEST);
     glPushMatrix();
@@ -203,7 +186,7 @@ void ItemCollection::drawDescription(Texture& picture) {
     // Lit, the picture's colours would depend on whatever normal was set last.
     GLboolean lit = glIsEnabled(GL_LIGHTING);
     glDisable(GL_LIGHTING);
-    drawFullScreen(picture);
+    ScreenProjection::drawPicture(picture);
     if (lit) {
         glEnable(GL_LIGHTING);
     }
@@ -238,8 +221,8 @@ void ItemCollection::drawCoinRow(Texture& icon, int count, int top) {
 
 void ItemCollection::drawLeftArrow() {
     glPushMatrix();
-    drawFullScreen(leftArrow);
-    drawFullScreen(rightArrow);
+    ScreenProjection::drawPicture(leftArrow);
+    ScreenProjection::drawPicture(rightArrow);
     glPopMatrix();
 }
 
@@ -252,7 +235,7 @@ void ItemCollection::draw(int gold) {
     glEnable(GL_BLEND);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_TEXTURE_2D);
-    drawFullScreen(background);
+    ScreenProjection::drawPicture(background);
     CoinPiles coins = coinPiles(gold);
     glDisable(GL_TEXTURE_2D);
     viewPerspective();
@@ -276,7 +259,7 @@ void ItemCollection::draw(int gold) {
     drawCoinRow(goldIcon10, coins.tens, 420);
     drawCoinRow(coinIcon, coins.fives, 440);
     drawCoinRow(goldIcon1, coins.ones, 460);
-    drawFullScreen(inventoryBack);
+    ScreenProjection::drawPicture(inventoryBack);
     if (holdableItems.size() > 1 && !turningLeft && !turningRight) {
         drawLeftArrow();
     }

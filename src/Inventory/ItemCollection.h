@@ -79,13 +79,10 @@ public:
     void setItemsToDraw();
 
     static CoinPiles coinPiles(int gold);
-    // The 2D screen projection: 800 x 600, origin top left, y down. The 3D
+    // The 2D screen projection: origin top left, y down. The 3D
     // projection is pushed and must be popped by the caller.
     static void viewOrtho();
     static void viewPerspective();
-    // A picture over the whole 2D screen. One that could not be loaded is
-    // left out, so it does not cover the screen in white.
-    static void drawFullScreen(Texture& picture);
     // An item's description over the whole screen, after the carousel.
     static void drawDescription(Texture& picture);
 

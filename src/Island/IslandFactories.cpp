@@ -3,8 +3,6 @@
 #include <SDL.h>
 
 #include <cassert>
-#include <cerrno>
-#include <cstring>
 #include <initializer_list>
 #include <cstdio>
 
@@ -13,6 +11,7 @@
 #include "Island/Island.h"
 #include "Island/IslandScenery.h"
 #include "Object/Character/ForestSpirit/EnemyForestSpirit/EnemyForestSpirit.h"
+#include "Object/HeightMap/GreyPicture.h"
 #include "Object/HeightMap/HeightMap.h"
 #include "Object/HoldableItem/HoldableItem.h"
 #include "Object/StaticObject/StaticObject.h"
@@ -284,35 +283,19 @@ static void reportMoneyOverlay(const char* path, const char* problem) {
 }
 
 void Island::loadGold(const char* path, std::vector<HoldableItem*>& items, TexturesMeshes*& t) {
-    char problem[300];
-    SDL_RWops* file = SDL_RWFromFile(path, "rb");
-    if (file == NULL) {
-        std::snprintf(problem, sizeof problem, "cannot be opened (%s)", std::strerror(errno));
-        reportMoneyOverlay(path, problem);
-        return;
-    }
-    SDL_Surface* bmpFile = SDL_LoadBMP_RW(file, 1);
-    if (bmpFile == NULL) {
-        std::snprintf(problem, sizeof problem, "is not a readable BMP image (%s)", SDL_GetError());
-        reportMoneyOverlay(path, problem);
-        return;
-    }
-    if (bmpFile->format->BitsPerPixel != 8) {
-        std::snprintf(problem, sizeof problem, "is not an 8-bit image (it has %d bits per pixel)",
-                      bmpFile->format->BitsPerPixel);
-        reportMoneyOverlay(path, problem);
-        SDL_FreeSurface(bmpFile);
+    GreyPicture picture(path);
+    const SDL_Surface* bmpFile = picture.surface();
+    if (bmpFile == nullptr) {
+        reportMoneyOverlay(path, picture.problem().c_str());
         return;
     }
     assert(bmpFile->w >= heightMap->getSize());
-    SDL_LockSurface(bmpFile);
-    const Uint8* pixels = (const Uint8*)bmpFile->pixels;
     float size = (float)heightMap->getSize();
     bool placing = true;
     for (int c = 0; placing && (float)c < size; c++) {
         for (int r = 0; (float)r < size; r++) {
             // Rows the image does not have count as empty.
-            if (r >= bmpFile->h || pixels[c + bmpFile->pitch * r] == 0) {
+            if (picture.at(c, r) == 0) {
                 continue;
             }
             float x = (float)c - 0.5f * size;
@@ -325,6 +308,4 @@ void Island::loadGold(const char* path, std::vector<HoldableItem*>& items, Textu
             createMoneyHoldableItem(t, items, Vector3D(x, h, z), GeneralMath::getRandomNumber(5, 50));
         }
     }
-    SDL_UnlockSurface(bmpFile);
-    SDL_FreeSurface(bmpFile);
 }

@@ -34,7 +34,7 @@ public:
     void processMouseUp(int px, int py, bool& clicked);
     void reset();
 
-    // Expects the 800 x 600 screen projection, origin top left.
+    // Expects the screen projection, origin top left.
     void draw();
 
 private:

@@ -119,23 +119,9 @@ void MainMenu::viewPerspective() { ScreenProjection::pop(); }
 void MainMenu::drawPicture(Texture& picture) {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_TEXTURE_2D);
-    picture.bindGLTexture();
     // A picture that could not be loaded leaves the world behind it in
-    // sight rather than covering it in white.
-    if (picture.textureFailed) {
-        glDisable(GL_TEXTURE_2D);
-        return;
-    }
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2i(0, 0);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2i(0, 600);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2i(800, 600);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2i(800, 0);
-    glEnd();
+    // sight.
+    ScreenProjection::drawPicture(picture);
     glDisable(GL_TEXTURE_2D);
 }
 

@@ -3,14 +3,13 @@
 #include <SDL.h>
 
 #include <cassert>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 #include "Frustum/Frustum.h"
 #include "Frustum/ViewCull.h"
 #include "GeneralMath/GeneralMath.h"
+#include "Object/HeightMap/GreyPicture.h"
 #include "Object/HeightMap/HeightMap.h"
 #include "Object/ProceduralTree/ProceduralTree.h"
 #include "Object/StaticObject/StaticObject.h"
@@ -47,45 +46,21 @@ static void reportOverlay(const std::string& path, const char* problem) {
 }
 
 void Nature::loadOverlay(const std::string& path, Placement place) {
-    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
-    if (file == nullptr) {
-        char problem[300];
-        std::snprintf(problem, sizeof problem, "cannot be opened (%s); nothing is planted from it",
-                      std::strerror(errno));
-        reportOverlay(path, problem);
-        return;
-    }
-    SDL_Surface* bmpFile = SDL_LoadBMP_RW(file, 1);
+    GreyPicture picture(path.c_str());
+    const SDL_Surface* bmpFile = picture.surface();
     if (bmpFile == nullptr) {
-        char problem[300];
-        std::snprintf(problem, sizeof problem, "is not a readable BMP image (%s); nothing is planted from it",
-                      SDL_GetError());
-        reportOverlay(path, problem);
-        return;
-    }
-    if (bmpFile->format->BitsPerPixel != 8) {
-        char problem[150];
-        std::snprintf(problem, sizeof problem,
-                      "is not an 8-bit image (it has %d bits per pixel); nothing is planted from it",
-                      bmpFile->format->BitsPerPixel);
-        reportOverlay(path, problem);
-        SDL_FreeSurface(bmpFile);
+        reportOverlay(path, (picture.problem() + "; nothing is planted from it").c_str());
         return;
     }
     assert(bmpFile->w >= heightMap->getSize());
 
     int size = (int)heightMap->getSize();
-    SDL_LockSurface(bmpFile);
-    const Uint8* pixels = (const Uint8*)bmpFile->pixels;
     for (int i = 0; i < size; ++i) {
         for (int j = 0; j < size; ++j) {
             // Rows past a short image count as empty.
-            Uint8 byte = j < bmpFile->h ? pixels[i + bmpFile->pitch * j] : 0;
-            (this->*place)((float)i, (float)j, (float)byte);
+            (this->*place)((float)i, (float)j, (float)picture.at(i, j));
         }
     }
-    SDL_UnlockSurface(bmpFile);
-    SDL_FreeSurface(bmpFile);
 }
 
 bool Nature::groundPoint(float i, float j, float byte, Vector3D& ground) {

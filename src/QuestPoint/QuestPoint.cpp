@@ -99,17 +99,10 @@ void QuestPoint::drawStoryBoardItem() { drawStoryBoardItem(texture.get()); }
 void QuestPoint::drawStoryBoardItem(Texture* picture) {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_TEXTURE_2D);
+    // Unlike the other overlays, drawn (white) even when the picture failed
+    // to load.
     picture->bindGLTexture();
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(0.0f, 0.0f);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(0.0f, 600.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(800.0f, 600.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(800.0f, 0.0f);
-    glEnd();
+    ScreenProjection::quad(true);
     glDisable(GL_TEXTURE_2D);
 }
 

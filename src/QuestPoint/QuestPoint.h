@@ -29,7 +29,7 @@ public:
 
     // The icon, blended in (1.0, 0.1, 0.1, 0.6).
     void drawIcon();
-    // The story picture over the whole 800x600 screen.
+    // The story picture over the whole screen.
     void draw();
     void drawStoryBoardItem();
     static void viewOrtho();

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "HeadsUpDisplay/ScreenPictureCover.h"
 #include "OpenGL/OpenGL.h"
-#include "ScreenPictureCover/ScreenPictureCover.h"
 #include "ScreenProjection/ScreenProjection.h"
 #include "Texture/Texture.h"
 #include "support/Fixtures.h"

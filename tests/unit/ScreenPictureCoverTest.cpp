@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ScreenPictureCover/ScreenPictureCover.h"
+#include "HeadsUpDisplay/ScreenPictureCover.h"
 
 namespace {
 

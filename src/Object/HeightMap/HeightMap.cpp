@@ -1,16 +1,14 @@
 #include "Object/HeightMap/HeightMap.h"
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <cassert>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <string>
 
 #include "Frustum/ViewCull.h"
+#include "Object/HeightMap/GreyPicture.h"
 #include "OpenGL/OpenGL.h"
 #include "Texture/Texture.h"
 #include "TexturesMeshes/TexturesMeshes.h"
@@ -37,44 +35,25 @@ HeightMap::HeightMap(const char* path, int size, TexturesMeshes* texMesh, Textur
     assert(texMesh);
     assert(miniMapTexture);
 
-    SDL_RWops* file = SDL_RWFromFile(path, "rb");
-    if (file == nullptr) {
-        char problem[300];
-        std::snprintf(problem, sizeof problem, "cannot be opened (%s)", std::strerror(errno));
-        failToLoad(path, problem);
-    }
-    SDL_Surface* image = SDL_LoadBMP_RW(file, 1);
-    if (image == nullptr) {
-        char problem[300];
-        std::snprintf(problem, sizeof problem, "is not a readable BMP image (%s)", SDL_GetError());
-        failToLoad(path, problem);
-    }
-    if (image->format->BitsPerPixel != 8) {
-        char problem[100];
-        std::snprintf(problem, sizeof problem, "is not an 8-bit image (it has %d bits per pixel)",
-                      image->format->BitsPerPixel);
-        SDL_FreeSurface(image);
-        failToLoad(path, problem);
-    }
-    if (image->w < size || image->h < size) {
-        char problem[150];
-        std::snprintf(problem, sizeof problem, "is %d x %d pixels, smaller than the %d x %d samples needed",
-                      image->w, image->h, size, size);
-        SDL_FreeSurface(image);
-        failToLoad(path, problem);
-    }
-
-    heights.assign((size_t)std::max(size, 0) * std::max(size, 0), UNDEFINED_HEIGHT);
-    SDL_LockSurface(image);
-    const Uint8* pixels = (const Uint8*)image->pixels;
-    for (int i = 0; i < size; ++i) {
-        for (int j = 0; j < size; ++j) {
-            Uint8 byte = pixels[i + image->pitch * j];
-            heights[(size_t)i * size + j] = byte == 0 ? UNDEFINED_HEIGHT : (float)(byte / 5);
+    std::string problem;
+    {
+        GreyPicture image(path);
+        if (!image.covers(size)) {
+            problem = image.problem();
+        } else {
+            heights.assign((size_t)std::max(size, 0) * std::max(size, 0), UNDEFINED_HEIGHT);
+            for (int i = 0; i < size; ++i) {
+                for (int j = 0; j < size; ++j) {
+                    unsigned char byte = image.at(i, j);
+                    heights[(size_t)i * size + j] = byte == 0 ? UNDEFINED_HEIGHT : (float)(byte / 5);
+                }
+            }
         }
     }
-    SDL_UnlockSurface(image);
-    SDL_FreeSurface(image);
+    // The picture is freed before a broken file ends the program.
+    if (!problem.empty()) {
+        failToLoad(path, problem.c_str());
+    }
 
 }
 

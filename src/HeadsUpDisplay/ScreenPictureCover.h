@@ -5,7 +5,7 @@
 
 class Texture;
 
-// Where a picture drawn blended over the whole 800 x 600 screen can change
+// Where a picture drawn blended over the whole screen can change
 // the frame. Its magenta pixels load fully transparent, and a fully
 // transparent fragment leaves the frame as it was; the heads-up pictures are
 // mostly transparent. The quad is still drawn whole, once per box with the
@@ -17,8 +17,6 @@ public:
     struct Box {
         int x, y, width, height;
     };
-    static const int SCREEN_WIDTH = 800;
-    static const int SCREEN_HEIGHT = 600;
 
     ScreenPictureCover();
 

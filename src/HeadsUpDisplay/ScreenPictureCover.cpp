@@ -1,4 +1,4 @@
-#include "ScreenPictureCover/ScreenPictureCover.h"
+#include "HeadsUpDisplay/ScreenPictureCover.h"
 
 #include <SDL.h>
 
@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "OpenGL/OpenGL.h"
+#include "ScreenProjection/ScreenProjection.h"
 #include "Texture/Texture.h"
 
 namespace {
@@ -14,19 +15,8 @@ const int TILE = 16;
 // How far, in picture pixels, a texel can reach on the screen through the
 // texture's resizing to powers of two and its filtered mip levels.
 const int REACH = 12;
-
-void quad() {
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex2f(0, 0);
-    glTexCoord2f(0, 1);
-    glVertex2f(0, ScreenPictureCover::SCREEN_HEIGHT);
-    glTexCoord2f(1, 1);
-    glVertex2f(ScreenPictureCover::SCREEN_WIDTH, ScreenPictureCover::SCREEN_HEIGHT);
-    glTexCoord2f(1, 0);
-    glVertex2f(ScreenPictureCover::SCREEN_WIDTH, 0);
-    glEnd();
-}
+const int SCREEN_WIDTH = ScreenProjection::WIDTH;
+const int SCREEN_HEIGHT = ScreenProjection::HEIGHT;
 
 }  // namespace
 
@@ -162,7 +152,7 @@ void ScreenPictureCover::drawFullScreen(Texture& texture) {
     glGetIntegerv(GL_VIEWPORT, viewport);
     bool wholeScreen = viewport[0] == 0 && viewport[1] == 0 && viewport[2] == SCREEN_WIDTH && viewport[3] == SCREEN_HEIGHT;
     if (!known || !wholeScreen || glIsEnabled(GL_SCISSOR_TEST)) {
-        quad();
+        ScreenProjection::quad(true);
     } else {
         GLint previous[4];
         glGetIntegerv(GL_SCISSOR_BOX, previous);
@@ -170,7 +160,7 @@ void ScreenPictureCover::drawFullScreen(Texture& texture) {
         for (const Box& box : boxes) {
             // The scissor box counts rows from the bottom.
             glScissor(box.x, SCREEN_HEIGHT - box.y - box.height, box.width, box.height);
-            quad();
+            ScreenProjection::quad(true);
         }
         glDisable(GL_SCISSOR_TEST);
         glScissor(previous[0], previous[1], previous[2], previous[3]);
