@@ -965,7 +965,7 @@ void Controller::renderWorld() {
             SDL_GL_SwapBuffers();
             return;
         }
-        assert(currShop!= NULL);
+        assert(currShop != nullptr);
         currShop->draw(hero.getGold());
         SDL_GL_SwapBuffers();
         return;

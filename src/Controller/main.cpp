@@ -14,7 +14,7 @@
 // Set up before the controller, whose constructor prints the loading lines:
 // each console line goes out whole and at once, also into a pipe or a file.
 static struct ConsoleStreams {
-    ConsoleStreams() { setvbuf(stdout, NULL, _IOLBF, 0); }
+    ConsoleStreams() { setvbuf(stdout, nullptr, _IOLBF, 0); }
 } consoleStreams;
 
 Controller controller;
@@ -63,14 +63,14 @@ int SDL_main(int, char**) {
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
 
     SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile("Textures/icon.bmp", "rb"), 1);
-    if (icon == NULL) {
+    if (icon == nullptr) {
         failStartUp("Unable to load the icon Textures/icon.bmp");
     }
     SDL_SetColorKey(icon, SDL_SRCCOLORKEY, SDL_MapRGB(icon->format, 255, 0, 255));
-    SDL_WM_SetIcon(icon, NULL);
+    SDL_WM_SetIcon(icon, nullptr);
 
     if (SDL_SetVideoMode(ScreenProjection::WIDTH, ScreenProjection::HEIGHT, bitsPerPixel,
-                         SDL_HWSURFACE | SDL_ASYNCBLIT | SDL_OPENGL | SDL_ANYFORMAT | SDL_FULLSCREEN) == NULL) {
+                         SDL_HWSURFACE | SDL_ASYNCBLIT | SDL_OPENGL | SDL_ANYFORMAT | SDL_FULLSCREEN) == nullptr) {
         failStartUp("Unable to open the 800x600 OpenGL video mode");
     }
     GLContext::setAlive(true);
@@ -79,7 +79,7 @@ int SDL_main(int, char**) {
         fprintf(stderr, "Unable to load the OpenGL entry points: %s\n", (const char*)glewGetErrorString(glew));
         exit(1);
     }
-    SDL_WM_SetCaption("Tavir", NULL);
+    SDL_WM_SetCaption("Tavir", nullptr);
 
     controller.init();
 
@@ -88,7 +88,7 @@ int SDL_main(int, char**) {
     // The grab warps the pointer to the centre; that jump must not turn the
     // hero or the camera.
     SDL_PumpEvents();
-    SDL_GetRelativeMouseState(NULL, NULL);
+    SDL_GetRelativeMouseState(nullptr, nullptr);
 
     main_loop_function();
     return 0;

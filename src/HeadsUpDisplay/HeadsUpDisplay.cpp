@@ -19,8 +19,6 @@
 #include "QuestPoint/QuestPoint.h"
 #include "ScreenProjection/ScreenProjection.h"
 
-namespace {
-
 const double PI = 3.14159265358979323846;
 
 // The mini map: a whole island spans 400 pixels, the hero stands at
@@ -29,9 +27,12 @@ const float MINI_MAP_SCALE = 400.0f;
 const float MINI_MAP_HERO_X = 85.0f;
 const float MINI_MAP_HERO_Y = 496.0f;
 
+// A type cannot be static: an unnamed namespace keeps it to this file.
+namespace {
 struct MarkerPoint {
     int x, y;
 };
+}  // namespace
 
 // The world map's marker (top-left corner) for each island.
 const MarkerPoint MAIN_MAP_MARKERS[] = {
@@ -41,14 +42,14 @@ const MarkerPoint MAIN_MAP_MARKERS[] = {
 
 // An angle that rounding made undefined (or a zero direction made NaN)
 // counts as no turn at all: otherwise the map and needle spin for a frame.
-float definedAngle(float angle) {
+static float definedAngle(float angle) {
     if (angle == ANGLE_UNDEFINED || std::isnan(angle)) {
         return 0.0f;
     }
     return angle;
 }
 
-void texturedQuad(Texture& texture, float left, float top, float right, float bottom) {
+static void texturedQuad(Texture& texture, float left, float top, float right, float bottom) {
     glEnable(GL_TEXTURE_2D);
     texture.bindGLTexture();
     glBegin(GL_QUADS);
@@ -67,7 +68,7 @@ void texturedQuad(Texture& texture, float left, float top, float right, float bo
 
 // A bar f of its full 171 pixels long, its texture cut rather than
 // stretched.
-void barQuad(Texture& texture, float f, float top, float bottom) {
+static void barQuad(Texture& texture, float f, float top, float bottom) {
     glEnable(GL_TEXTURE_2D);
     texture.bindGLTexture();
     float right = 1.0f + 171.0f * f;
@@ -86,7 +87,7 @@ void barQuad(Texture& texture, float f, float top, float bottom) {
 
 // A 20 x 20 icon centred on (x, y), in its kind's colour; texturing stays
 // on for the next icon.
-void icon(Texture& texture, float x, float y, float r, float g, float b, float a) {
+static void icon(Texture& texture, float x, float y, float r, float g, float b, float a) {
     texture.bindGLTexture();
     glColor4f(r, g, b, a);
     glBegin(GL_QUADS);
@@ -102,7 +103,7 @@ void icon(Texture& texture, float x, float y, float r, float g, float b, float a
 }
 
 // The camera's unit view direction, unit up and unit side vectors.
-void cameraBasis(Camera* camera, Vector3D& eye, Vector3D& dir, Vector3D& up, Vector3D& side) {
+static void cameraBasis(Camera* camera, Vector3D& eye, Vector3D& dir, Vector3D& up, Vector3D& side) {
     eye = camera->getEye();
     Vector3D centre = camera->getCenter();
     dir = centre.subtract(&eye);
@@ -113,6 +114,7 @@ void cameraBasis(Camera* camera, Vector3D& eye, Vector3D& dir, Vector3D& up, Vec
     side.setLength(1.0);
 }
 
+namespace {
 // Turns and places map points: s(p) = 400 R(m(p)) + O.
 class MiniMapProjection {
 public:
@@ -144,7 +146,6 @@ private:
     float originX;
     float originY;
 };
-
 }  // namespace
 
 HeadsUpDisplay::HeadsUpDisplay()
@@ -211,7 +212,7 @@ void HeadsUpDisplay::draw(Island* island, HeightMap* heightMap, HoldableItem* ne
         drawMiniMapForeground();
     }
 
-    if (nearItem != NULL) {
+    if (nearItem != nullptr) {
         drawItemProximityFrame();
         drawItemProximityFrameFront();
     }
@@ -232,11 +233,11 @@ void HeadsUpDisplay::draw(Island* island, HeightMap* heightMap, HoldableItem* ne
     glDepthMask(GL_TRUE);
     glPopMatrix();
 
-    if (nearItem != NULL) {
+    if (nearItem != nullptr) {
         drawItemProximitySignal(nearItem, camera);
     }
 
-    assert(hero!= NULL && compassPointer !=NULL);
+    assert(hero != nullptr && compassPointer != nullptr);
     if (showCompass) {
         drawCompass(camera);
     }

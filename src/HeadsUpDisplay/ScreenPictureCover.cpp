@@ -9,16 +9,12 @@
 #include "ScreenProjection/ScreenProjection.h"
 #include "Texture/Texture.h"
 
-namespace {
-
 const int TILE = 16;
 // How far, in picture pixels, a texel can reach on the screen through the
 // texture's resizing to powers of two and its filtered mip levels.
 const int REACH = 12;
 const int SCREEN_WIDTH = ScreenProjection::WIDTH;
 const int SCREEN_HEIGHT = ScreenProjection::HEIGHT;
-
-}  // namespace
 
 ScreenPictureCover::ScreenPictureCover() : known(false) {}
 

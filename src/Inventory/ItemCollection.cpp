@@ -9,16 +9,12 @@
 #include "Sounds/Sounds.h"
 #include "ScreenProjection/ScreenProjection.h"
 
-namespace {
-
 const int MAX_TWENTIES = 25;
 const int COIN_LEFT = 120;
 const int COIN_SPACING = 10;
 const int COIN_WIDTH = 30;
 const int COIN_HEIGHT = 62;
 const int SPIN_PERIOD = 100;
-
-}  // namespace
 
 ItemCollection::ItemCollection(std::string name)
     : sounds(nullptr), coinIcon("Textures/coinIcon.bmp"), goldIcon10("Textures/goldIcon10.bmp"),

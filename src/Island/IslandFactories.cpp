@@ -220,17 +220,17 @@ static void stock(Shop* shop, HoldableItem* item, int price, std::vector<Holdabl
 }
 
 void Island::createVialShopItem(TexturesMeshes*& t, int, std::vector<HoldableItem*>& items) {
-    assert(shop != NULL);
+    assert(shop != nullptr);
     stock(shop, newItem(false, true, false, ITEM_VIAL, {t->vialMesh}, 0.3f), 5, items);
 }
 
 void Island::createRingShopItem(TexturesMeshes*& t, int, std::vector<HoldableItem*>& items) {
-    assert(shop != NULL);
+    assert(shop != nullptr);
     stock(shop, newItem(true, false, false, ITEM_REGEN_RING, {t->ringMainMesh, t->ringGemMesh}, 0.5f), 100, items);
 }
 
 void Island::createHelmetShopItem(TexturesMeshes*& t, int, std::vector<HoldableItem*>& items) {
-    assert(shop != NULL);
+    assert(shop != nullptr);
     HoldableItem* helmet = newItem(true, false, false, ITEM_HELMET, {t->helmetMesh}, 0.3f);
     helmet->setPrice(100);
     helmet->setEnabledDrawing(false);
@@ -239,12 +239,12 @@ void Island::createHelmetShopItem(TexturesMeshes*& t, int, std::vector<HoldableI
 }
 
 void Island::createBootsShopItem(TexturesMeshes*& t, int, std::vector<HoldableItem*>& items) {
-    assert(shop != NULL);
+    assert(shop != nullptr);
     stock(shop, newItem(true, false, false, ITEM_BOOTS, {t->boots1Mesh, t->boots2Mesh}, 0.3f), 80, items);
 }
 
 void Island::createRichShopItem(TexturesMeshes*& t, int, std::vector<HoldableItem*>& items) {
-    assert(shop != NULL);
+    assert(shop != nullptr);
     stock(shop, newItem(false, true, false, ITEM_RICH, {t->iAmRichGemMesh}, 0.3f), 999, items);
 }
 

@@ -152,6 +152,7 @@ void VertexBuffer::setVertex(size_t i, const Vector3D& position, const Vector3D&
     normalArray[3 * i + 2] = normal.z;
 }
 
+// A type cannot be static: an unnamed namespace keeps it to this file.
 namespace {
 
 // A corner's position, texture coordinate and normal, compared bit for bit
@@ -161,15 +162,15 @@ struct Corner {
     bool operator==(const Corner& other) const { return std::memcmp(bits, other.bits, sizeof bits) == 0; }
 };
 
-std::uint32_t hashOf(const Corner& corner) {
+}  // namespace
+
+static std::uint32_t hashOf(const Corner& corner) {
     std::uint64_t h = 1469598103934665603ull;
     for (std::uint32_t b : corner.bits) {
         h = (h ^ b) * 1099511628211ull;
     }
     return (std::uint32_t)(h ^ (h >> 32));
 }
-
-}  // namespace
 
 float VertexBuffer::getExtent() {
     if (extent < 0.0f) {
