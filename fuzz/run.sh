@@ -20,7 +20,7 @@ fi
 sources=(
     fuzz/ObjParserFuzz.cpp
     src/ObjLoader/*.cpp
-    src/Mesh/Mesh.cpp src/VertexBuffer/VertexBuffer.cpp src/Texture/Texture.cpp src/GLContext/GLContext.cpp
+    src/Mesh/Mesh.cpp src/VertexBuffer/VertexBuffer.cpp src/Texture/Texture.cpp src/OpenGL/GLContext.cpp
     src/Geometry/Polygon3D.cpp src/Geometry/Plane3D.cpp src/Vertex/Vertex.cpp src/Vector3D/Vector3D.cpp
     src/GeneralMath/GeneralMath.cpp
 )
