@@ -944,6 +944,10 @@ void Controller::addItemToInventory(HoldableItem* item) {
     if (item->getIsMoney()) {
         hero.setGold(hero.getGold() + item->getValue());
         sounds.playGetCoins(1);
+        // Gone into the gold: a long game does not pile up collected coins.
+        allHoldableItems.erase(std::remove(allHoldableItems.begin(), allHoldableItems.end(), item),
+                               allHoldableItems.end());
+        delete item;
         return;
     }
     inventoryScreen.addItem(item);

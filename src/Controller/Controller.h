@@ -167,6 +167,8 @@ public:
     IslandPortal* createIslandPortal(Vector3D position, float angleDegrees, int islandIndex);
     void createCutScenes();
     void setCurrentIsland(int islandIndex);
+    // Money goes into the gold and is freed, off the world's list; the
+    // caller has taken it off the ground.
     void addItemToInventory(HoldableItem* item);
     // One quest's effects; then the current island gives up the point.
     void processQuestPoint(int id);

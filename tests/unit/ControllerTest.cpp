@@ -560,3 +560,26 @@ TEST_F(ControllerTest, ADrunkVialIsFreedAndLeavesNoTraceInTheWorld) {
     }
     EXPECT_EQ(shop->itemCollection.getCurrentObject()->itemType, ITEM_VIAL) << "the shop's own vial stays";
 }
+
+// Coins picked up go into the gold and out of the game: the world's list
+// stays as long as it was before they fell, however many are collected.
+TEST_F(ControllerTest, CollectedCoinsAreFreedAndLeaveNoTraceInTheWorld) {
+    Controller& c = *controller;
+    Island* home = c.islands[0];
+    TexturesMeshes* t = &c.texturesMeshes;
+    Vector3D spot = c.hero.getPosition();
+    const size_t worldBefore = c.allHoldableItems.size();
+    const size_t groundBefore = home->islandHoldableItems.size();
+    const size_t carriedBefore = c.inventoryScreen.itemCollection.holdableItems.size();
+    const int gold = c.hero.getGold();
+    for (int round = 0; round < 3; round++) {
+        home->createMoneyHoldableItem(t, c.allHoldableItems, spot, 5);
+        home->createMoneyHoldableItem(t, c.allHoldableItems, spot, 7);
+        ASSERT_EQ(c.allHoldableItems.size(), worldBefore + 2);
+        home->pickUpItems(&c, &spot);
+        EXPECT_EQ(c.hero.getGold(), gold + 12 * (round + 1));
+        EXPECT_EQ(c.allHoldableItems.size(), worldBefore) << "round " << round;
+        EXPECT_EQ(home->islandHoldableItems.size(), groundBefore);
+    }
+    EXPECT_EQ(c.inventoryScreen.itemCollection.holdableItems.size(), carriedBefore);
+}

@@ -278,7 +278,7 @@ TEST_F(IslandGateTest, TheRingBringsTheKingsReturnPointAndMoneyStaysOutOfTheInve
     coins->setPrice(7);
     c->allHoldableItems.push_back(coins);
     c->addItemToInventory(coins);
-    EXPECT_EQ(c->hero.getGold(), gold + coins->getValue());
+    EXPECT_EQ(c->hero.getGold(), gold + 7);
     EXPECT_EQ(inventoryTypes(*c), before);
     EXPECT_EQ(pointsWithId(five, KING_RETURN_QUEST), returnPoints);
 
