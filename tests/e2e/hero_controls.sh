@@ -20,13 +20,11 @@ await_picture "$work/menu.png" "the start button" 290 200 8 "$TAVIR_DATA_DIR/Tex
 shot() { screenshot "$work/$1.png"; }
 # Pixels that differ between two shots, beyond a little noise.
 differ() { image_metric AE "$work/$1.png" "$work/$2.png" -fuzz 2% | awk '{ printf "%d", $1 }'; }
-# The home island's spirits wander on their own: a few thousand pixels
-# may change with no input, while a step, turn or pitch moves most of the
-# screen.
-STILL=15000
+# The home island's spirits wander on their own (see E2E_VIEW_STILL).
+STILL=$E2E_VIEW_STILL
 MOVED=60000
-# settle NAME: waits until two shots in a row agree, and keeps the last.
-settle() { await_still "$work/$1.png" $STILL AE; }
+# settle NAME: waits until the view rests, and keeps the last shot.
+settle() { await_view_rest "$work/$1.png"; }
 # differs REF NAME: a shot unlike REF.
 differs() { local n; shot "$2"; n=$(differ "$1" "$2"); SEEN="$n pixels differ from $1"; [ "$n" -gt $MOVED ]; }
 # until_differs REF NAME WHAT: polls for a shot unlike REF.

@@ -28,7 +28,7 @@ walk_to_item() {
     for i in $(seq 40); do
         xdotool key w
         # The step is taken once the view rests again.
-        await_still "$work/$1.png" 15000 AE
+        await_view_rest "$work/$1.png"
         field_item_frame_shown "$work/$1.png" "$work" && return 0
     done
     fail "no item frame after 40 steps towards $1 (prompt at $(field_label_distance "$work/$1.png" "$work"))"
@@ -41,7 +41,7 @@ start_logged_game "$work/game" "$sounds"
 start_playing "$work"
 xdotool key 1
 await_music "$sounds" Music/Sounds/birdsChirping.wav 20 "key 1 did not bring the forest island"
-await_still "$work/arrived.png" 15000 AE 2 60
+await_view_rest "$work/arrived.png" 2 60
 field_item_frame_shown "$work/arrived.png" "$work" && fail "an item frame with no item near"
 
 walk_to_item first

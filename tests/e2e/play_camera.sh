@@ -38,30 +38,30 @@ await_music "$sounds" Music/Sounds/homeTown.wav 20 "no home-town music in play"
 xdotool key End 0
 
 # Tab: first person and back.
-pt_await_still "$work/third.png" 0.02
+await_view_rest "$work/third.png"
 third=$(hero_share "$work/third.png")
 above "$third" 0.015 || fail "no hero in the middle of the third-person view ($third)"
 xdotool key Tab
-pt_await_still "$work/first.png" 0.02
+await_view_rest "$work/first.png"
 first=$(hero_share "$work/first.png")
 below "$first" 0.01 || fail "Tab left the hero's body in view ($first)"
 xdotool key Tab
-pt_await_still "$work/third2.png" 0.02
+await_view_rest "$work/third2.png"
 d=$(screen_distance "$work/third.png" "$work/third2.png")
 below "$d" 0.03 || fail "Tab again did not bring the third-person view back ($d)"
 
 # Page Up: the camera stays where it was, now free.
 xdotool key Prior
-pt_await_still "$work/free.png" 0.02
+await_view_rest "$work/free.png"
 d=$(screen_distance "$work/third2.png" "$work/free.png")
 below "$d" 0.03 || fail "Page Up moved the camera ($d)"
 pt_taps w 15
-pt_await_still "$work/flown.png" 0.02
+await_view_rest "$work/flown.png"
 flown=$(hero_share "$work/flown.png")
 below "$flown" 0.01 || fail "the free camera did not fly past the hero ($flown)"
 # Page Up again: the hero comes to the camera; a step lands it.
 xdotool key --delay 100 Prior w
-pt_await_still "$work/moved.png" 0.02
+await_view_rest "$work/moved.png"
 moved=$(hero_share "$work/moved.png")
 above "$moved" 0.015 || fail "no hero in view after Page Up again ($moved)"
 d=$(screen_distance "$work/third2.png" "$work/moved.png")

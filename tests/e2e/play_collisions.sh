@@ -24,11 +24,10 @@ above() { is_more "$@"; }
 # be away from where it started, with the island's music still on.
 walk_into() {
     local name=$1 key=$2 music=$3 moved
-    pt_await_still "$work/$name-start.png" 0.02
+    await_view_rest "$work/$name-start.png"
     xdotool keydown "$key"
     await_change "$work/$name-walking.png" "$work/$name-start.png" "$name: the hero did not walk" 0.05
-    # A villager wandering close by moves a part of the picture.
-    await_still "$work/$name-stopped.png" 0.03 RMSE 1 60
+    await_view_rest "$work/$name-stopped.png" 1 60
     xdotool keyup "$key"
     moved=$(screen_distance "$work/$name-start.png" "$work/$name-stopped.png")
     above "$moved" 0.05 || fail "$name: the hero did not walk ($moved)"
@@ -43,20 +42,20 @@ xdotool key End
 
 # Grass and flowers: there and back again by taps (a side-step is 0.2).
 xdotool key 0
-pt_await_still "$work/flowers-start.png" 0.02
+await_view_rest "$work/flowers-start.png"
 pt_taps a 80
-pt_await_still "$work/flowers-away.png" 0.02
+await_view_rest "$work/flowers-away.png"
 away=$(screen_distance "$work/flowers-start.png" "$work/flowers-away.png")
 above "$away" 0.05 || fail "the side-steps did not move the hero ($away)"
 pt_taps d 80
-pt_await_still "$work/flowers-back.png" 0.02
+await_view_rest "$work/flowers-back.png"
 back=$(screen_distance "$work/flowers-start.png" "$work/flowers-back.png")
 # The villagers wander; the rest of the picture is as it was.
 awk -v d="$back" 'BEGIN { exit !(d < 0.03) }' || fail "the hero did not come back through the flowers ($back)"
 
 # A house: a little to the right of straight ahead (twenty 0.01 turns).
 xdotool key 0
-pt_await_still "$work/turn.png" 0.02
+await_view_rest "$work/turn.png"
 pt_taps Right 20
 walk_into house w Music/Sounds/homeTown.wav
 

@@ -302,6 +302,15 @@ await_still() {
         shots_still "$1" "${2:-0.02}" "${3:-RMSE}" "${4:-1}"
 }
 
+# Where spirits wander in view, a few thousand pixels change with no input,
+# often 0.02 to 0.03 RMSE with one close by, while a step, a turn or a
+# camera move changes most of the screen.
+E2E_VIEW_STILL=15000
+# await_view_rest SHOT [TIMES] [SECONDS]: until the view rests, spirits
+# aside: TIMES (default 1) pairs in a row within E2E_VIEW_STILL pixels, up
+# to SECONDS (default 40).
+await_view_rest() { await_still "$1" "$E2E_VIEW_STILL" AE "${2:-1}" "${3:-40}"; }
+
 # drawn SHOT: a screenshot into SHOT that is not blank.
 drawn() {
     screenshot "$1"

@@ -121,7 +121,7 @@ field_steps() {
 # agree but for a little wandering, so that every input sent has been
 # handled: a slow game works through its queue one event a frame, and a
 # mouse motion taken early would turn the hero before steps still queued.
-field_settle() { await_still "$1/settle.png" 15000 AE 1 20; }
+field_settle() { await_view_rest "$1/settle.png" 1 20; }
 # field_try_settle DIR: the same, answering whether it settled.
 field_try_settle() { E2E_STILL_PREVIOUS=""; try_await 20 shots_still "$1/settle.png" 15000 AE 1; }
 

@@ -13,7 +13,7 @@ pt_taps() {
         batch=$((count > 50 ? 50 : count))
         xdotool key --delay 25 $(printf "$key %.0s" $(seq "$batch"))
         count=$((count - batch))
-        [ "$count" -gt 0 ] && await_still "$PT_WORK/calm.png"
+        [ "$count" -gt 0 ] && await_view_rest "$PT_WORK/calm.png"
     done
     return 0
 }
