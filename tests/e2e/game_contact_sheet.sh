@@ -67,13 +67,18 @@ keep "$work/hud.png" "play: heads-up display"
 
 keys=(1 2 3 4 5 6 7 8 9 0 F1 F2 F3)
 numbers=(1 2 3 4 5 6 7 8 9 0 10 11 12)
+before=$work/hud.png
 for n in $(seq 0 12); do
     island=${numbers[$n]}
     xdotool key "${keys[$n]}"
     # The game takes one event a frame, in order: the Escape comes to the
     # flight the island's key has started.
     case $island in 5|9|12) xdotool key Escape ;; esac
+    # A busy machine's game may not have taken the key yet: the island
+    # before it would settle as well.
+    await_change "$work/leaving$island.png" "$before" "island $island's key did not change the view" 0.02
     settle "island$island"
+    before=$work/island$island.png
     keep "$work/island$island.png" "island $island"
 done
 

@@ -205,8 +205,24 @@ screens_leave_shop() {
     [ "$SCREENS_FACING_SHOP" -eq 1 ] && screens_half_turn "$work"
     SCREENS_FACING_SHOP=0
     xdotool keydown w
-    try_await 30 screens_away_from_shop "$work" away
+    if ! try_await 15 screens_away_from_shop "$work" away; then
+        xdotool keyup w
+        screens_fly_over "$work"
+        xdotool keydown w
+        try_await 30 screens_away_from_shop "$work" away
+    fi
     xdotool keyup w
     screens_at_home_shop "$work" away && fail "the prompt stays as the hero walks away"
     return 0
+}
+
+# screens_fly_over WORK: a villager that walked into the hero holds him
+# where he stands, as every move that touches a spirit is undone. Page Up
+# frees the camera, twenty w taps fly it on ahead over the villager, Page
+# Up again brings the hero to it, and a step lands him.
+screens_fly_over() {
+    xdotool key Prior
+    xdotool key --delay 25 $(printf 'w %.0s' $(seq 20))
+    xdotool key --delay 100 Prior w
+    await_view_rest "$1/flown.png" 1 60
 }
