@@ -123,7 +123,7 @@ field_steps() {
 # mouse motion taken early would turn the hero before steps still queued.
 field_settle() { await_view_rest "$1/settle.png" 1 20; }
 # field_try_settle DIR: the same, answering whether it settled.
-field_try_settle() { E2E_STILL_PREVIOUS=""; try_await 20 shots_still "$1/settle.png" 15000 AE 1; }
+field_try_settle() { E2E_STILL_PREVIOUS=""; try_await 20 shots_still "$1/settle.png" "$E2E_VIEW_STILL" AE 1; }
 
 # The screen watcher (screen_watch.c, built as tavir_screen_watch).
 FIELD_WATCH=${TAVIR_SCREEN_WATCH:-}

@@ -134,7 +134,7 @@ screens_at_home_shop() {
     shows_picture "$1/$2.png" $SCREENS_PROMPT_AT 3 "$1/prompt.png"
 }
 # screens_away_from_shop WORK NAME: the prompt is gone in two screenshots in
-# a row, as a single look can fall on a frame drawn without it.
+# a row: at the edge of its reach one look can miss it and the next show it.
 screens_away_from_shop() { ! screens_at_home_shop "$@" && ! screens_at_home_shop "$@"; }
 
 # screens_half_turn: the hero turns round by the mouse: four moves of a
